@@ -1,0 +1,155 @@
+#include "app/frmMain.h"
+
+#include "app/folder_setting.h"
+#include "app/page_information.h"
+#include "app/page_listing.h"
+#include "app/program_icon.h"
+#include "app/twips.h"
+#include "movers/path_joiners.h"
+#include "movers/whole_number.h"
+#include "platform/message_boxes.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+frmMain* theMainWindow = nullptr;
+
+const QString kAddressPrompt =
+    QStringLiteral("Give the new address of your site.\n"
+                   "Make sure to include the protocol (http://) or the path (c:\\...)");
+const QString kDelayPrompt =
+    QStringLiteral("Give the delay in seconds before the page at the new address is shown");
+
+QPushButton* makeButton(const QString& caption, const QString& toolTip, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(toolTip);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
+    : Frame1(new QGroupBox(QStringLiteral("Folder"), this)), txtMap(new QLineEdit(Frame1)),
+      cmdBrowse(makeButton(QStringLiteral("Browse"), QStringLiteral("Browse to select a folder"),
+                           Frame1)),
+      lstFiles(new QListWidget(this)),
+      cmdCreate(makeButton(QStringLiteral("Create Movers"),
+                           QStringLiteral("Create redirect pages"), this)),
+      cmdFrames(makeButton(QStringLiteral("Create Frames"),
+                           QStringLiteral("Create pages for framed forwarding"), this)),
+      cmdNewAddress(makeButton(QStringLiteral("New address:"),
+                               QStringLiteral("New address of the site"), this)),
+      cmdDelay(makeButton(QStringLiteral("Delay:"),
+                          QStringLiteral("Delay before a redirect page displays the new page"),
+                          this)),
+      messageBoxes(boxes), desktopFileManager(fileManager) {
+    theMainWindow = this;
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(programIcon());
+    txtMap->setToolTip(QStringLiteral("The selected folder"));
+    lstFiles->setToolTip(QStringLiteral("List of the files"));
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstFiles->setUniformItemSizes(true);
+    cmdCreate->hide();
+    cmdFrames->hide();
+    layOutControls();
+    connectHandlers();
+    cmdBrowse->setFocus();
+}
+
+frmMain::~frmMain() {
+    if (theMainWindow == this) {
+        theMainWindow = nullptr;
+    }
+}
+
+frmMain* frmMain::instance() { return theMainWindow; }
+
+void frmMain::layOutControls() {
+    resize(sizeFromTwips(4680, 3195));
+    Frame1->setGeometry(rectFromTwips(120, 120, 4335, 735));
+    txtMap->setGeometry(rectFromTwips(120, 240, 2535, 285));
+    cmdBrowse->setGeometry(rectFromTwips(2880, 240, 1215, 375));
+    lstFiles->setGeometry(rectFromTwips(240, 960, 2295, 1815));
+    cmdCreate->setGeometry(rectFromTwips(2760, 960, 1575, 375));
+    cmdFrames->setGeometry(rectFromTwips(2760, 1440, 1575, 375));
+    cmdNewAddress->setGeometry(rectFromTwips(2760, 1920, 1575, 375));
+    cmdDelay->setGeometry(rectFromTwips(2760, 2400, 1575, 375));
+
+    Frame1->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(cmdBrowse, txtMap);
+    setTabOrder(txtMap, lstFiles);
+    setTabOrder(lstFiles, cmdCreate);
+    setTabOrder(cmdCreate, cmdNewAddress);
+    setTabOrder(cmdNewAddress, cmdDelay);
+    setTabOrder(cmdDelay, cmdFrames);
+}
+
+void frmMain::connectHandlers() {
+    connect(txtMap, &QLineEdit::textChanged, this, &frmMain::txtMap_Change);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &frmMain::lstFiles_DblClick);
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmMain::cmdBrowse_Click);
+    connect(cmdCreate, &QPushButton::clicked, this, &frmMain::cmdCreate_Click);
+    connect(cmdFrames, &QPushButton::clicked, this, &frmMain::cmdFrames_Click);
+    connect(cmdNewAddress, &QPushButton::clicked, this, &frmMain::cmdNewAddress_Click);
+    connect(cmdDelay, &QPushButton::clicked, this, &frmMain::cmdDelay_Click);
+}
+
+void frmMain::Form_Load() {
+    Module1::LoadFolderSetting();
+    loadCompanionWindows();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::confirmFolder(const QString& folder) {
+    if (txtMap->text() == folder) {
+        txtMap_Change();
+    } else {
+        txtMap->setText(folder);
+    }
+}
+
+void frmMain::txtMap_Change() {
+    lstFiles->clear();
+    Module1::SaveFolderSetting();
+    lstFiles->addItems(ListPageFiles(txtMap->text()));
+    cmdCreate->show();
+    cmdFrames->show();
+}
+
+void frmMain::lstFiles_DblClick() {
+    const QListWidgetItem* selected = lstFiles->currentItem();
+    if (selected == nullptr || !selected->isSelected()) {
+        return;
+    }
+    const QString path = Module1::AddBackslash(txtMap->text()) + selected->text();
+    messageBoxes.MsgBox(PageInformation(path));
+}
+
+void frmMain::cmdNewAddress_Click() {
+    strNewAddress = messageBoxes.InputBox(kAddressPrompt, strNewAddress);
+    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + strNewAddress);
+}
+
+void frmMain::cmdDelay_Click() {
+    std::optional<std::int16_t> delay;
+    while (!delay) {
+        delay = Module1::ParseDelay(messageBoxes.InputBox(kDelayPrompt));
+    }
+    intDelay = *delay;
+    cmdDelay->setText(QStringLiteral("Delay: ") + QString::number(intDelay));
+    if (!strNewAddress.isEmpty() && intDelay != 0) {
+        cmdCreate->show();
+        cmdCreate->setFocus();
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <cstdint>
+
+class FileManager;
+class MessageBoxes;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The main window: it holds the state the whole program shares (the site folder, the page
+// list, the new address, the delay and the page text buffer) and the commands on it. There
+// is one main window for the whole run, reached through instance().
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    frmMain(MessageBoxes& boxes, FileManager& fileManager);
+    ~frmMain() override;
+
+    static frmMain* instance();
+
+    // Restores the stored folder, then loads the companion windows hidden.
+    void Form_Load();
+
+    // Puts a confirmed folder into the folder text and always refreshes the page list,
+    // also when the folder text already reads so.
+    void confirmFolder(const QString& folder);
+
+    // Shows the page text buffer in the page preview window.
+    void ShowPreview();
+
+    MessageBoxes& boxes() { return messageBoxes; }
+    FileManager& fileManager() { return desktopFileManager; }
+
+    QGroupBox* const Frame1;
+    QLineEdit* const txtMap;
+    QPushButton* const cmdBrowse;
+    QListWidget* const lstFiles;
+    QPushButton* const cmdCreate;
+    QPushButton* const cmdFrames;
+    QPushButton* const cmdNewAddress;
+    QPushButton* const cmdDelay;
+
+    QString strPage;
+    QString strNewAddress;
+    std::int16_t intDelay = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void layOutControls();
+    void connectHandlers();
+
+    void txtMap_Change();
+    void lstFiles_DblClick();
+    void cmdNewAddress_Click();
+    void cmdDelay_Click();
+    void cmdCreate_Click();
+    void cmdFrames_Click();
+    void cmdBrowse_Click();
+    void loadCompanionWindows();
+    void Form_Unload();
+
+    MessageBoxes& messageBoxes;
+    FileManager& desktopFileManager;
+};

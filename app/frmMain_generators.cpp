@@ -1,0 +1,5 @@
+#include "app/frmMain.h"
+
+void frmMain::cmdCreate_Click() {}
+
+void frmMain::cmdFrames_Click() {}

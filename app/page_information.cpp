@@ -1,0 +1,36 @@
+#include "app/page_information.h"
+
+#include "movers/page_title.h"
+
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+
+QString fileTimeText(const QString& path) {
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        return {};
+    }
+    const QDateTime born = file.birthTime();
+    return DateTimeText(born.isValid() ? born : file.lastModified());
+}
+
+} // namespace
+
+QString DateTimeText(const QDateTime& moment) {
+    const QLocale locale;
+    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QStringLiteral("yyyy"))) {
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    if (!timeFormat.contains(u's')) {
+        timeFormat.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    }
+    return locale.toString(moment, dateFormat + u' ' + timeFormat);
+}
+
+QString PageInformation(const QString& path) {
+    return Module1::GetPageTitle(path) + QStringLiteral("\r\n") + fileTimeText(path);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/message_boxes.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Message and input boxes shown as QMessageBox and QInputDialog, modal over `parent`.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent(parent) {}
+
+    void setParent(QWidget* widget) { parent = widget; }
+
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+
+private:
+    QPointer<QWidget> parent;
+};

@@ -1,0 +1,66 @@
+#include "support/main_window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSettings>
+
+
+void MainWindowTest::SetUp() {
+    ASSERT_TRUE(site.isValid());
+    QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift")).clear();
+}
+
+void MainWindowTest::TearDown() {
+    if (window) {
+        closeMainWindow();
+    }
+}
+
+frmMain& MainWindowTest::start(const std::optional<QString>& folder) {
+    if (folder) {
+        storeFolder(*folder);
+    }
+    window = std::make_unique<frmMain>(boxes, fileManager);
+    window->Form_Load();
+    window->show();
+    return *window;
+}
+
+void MainWindowTest::closeMainWindow() {
+    window->close();
+    window.reset();
+}
+
+void MainWindowTest::storeFolder(const QString& folder) {
+    QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift"))
+        .setValue(QStringLiteral("Settings/Map"), folder);
+}
+
+std::optional<QString> MainWindowTest::storedFolder() {
+    const QSettings settings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift"));
+    const QVariant value = settings.value(QStringLiteral("Settings/Map"));
+    return value.isValid() ? std::optional<QString>(value.toString()) : std::nullopt;
+}
+
+QString MainWindowTest::sitePath(const QString& name) const {
+    return name.isEmpty() ? site.path() : site.filePath(name);
+}
+
+QString MainWindowTest::writeSiteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = sitePath(name);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+    return path;
+}
+
+QStringList MainWindowTest::listedPages() const {
+    QStringList names;
+    for (int row = 0; row < window->lstFiles->count(); ++row) {
+        names << window->lstFiles->item(row)->text();
+    }
+    return names;
+}
