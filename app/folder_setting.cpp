@@ -18,8 +18,12 @@ void SaveFolderSetting() {
     QSettings(kApplication, kApplication).setValue(kMapKey, frmMain::instance()->txtMap->text());
 }
 
-QString StoredFolder() { return QSettings(kApplication, kApplication).value(kMapKey).toString(); }
+QString StoredFolder() {
+    return QSettings(kApplication, kApplication).value(kMapKey).toString();
+}
 
-void LoadFolderSetting() { frmMain::instance()->txtMap->setText(StoredFolder()); }
+void LoadFolderSetting() {
+    frmMain::instance()->txtMap->setText(StoredFolder());
+}
 
 } // namespace Module1

@@ -39,8 +39,8 @@ frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
       cmdBrowse(makeButton(QStringLiteral("Browse"), QStringLiteral("Browse to select a folder"),
                            Frame1)),
       lstFiles(new QListWidget(this)),
-      cmdCreate(makeButton(QStringLiteral("Create Movers"),
-                           QStringLiteral("Create redirect pages"), this)),
+      cmdCreate(makeButton(QStringLiteral("Create Movers"), QStringLiteral("Create redirect pages"),
+                           this)),
       cmdFrames(makeButton(QStringLiteral("Create Frames"),
                            QStringLiteral("Create pages for framed forwarding"), this)),
       cmdNewAddress(makeButton(QStringLiteral("New address:"),
@@ -69,7 +69,9 @@ frmMain::~frmMain() {
     }
 }
 
-frmMain* frmMain::instance() { return theMainWindow; }
+frmMain* frmMain::instance() {
+    return theMainWindow;
+}
 
 void frmMain::layOutControls() {
     resize(sizeFromTwips(4680, 3195));

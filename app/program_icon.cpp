@@ -1,7 +1,9 @@
 #include "app/program_icon.h"
 
 // Q_INIT_RESOURCE must stand outside any namespace; the resources live in a static library.
-static void initResources() { Q_INIT_RESOURCE(zandrift); }
+static void initResources() {
+    Q_INIT_RESOURCE(zandrift);
+}
 
 QIcon programIcon() {
     initResources();

@@ -14,7 +14,9 @@ constexpr QByteArrayView kOpenTag = "<title>";
 constexpr QByteArrayView kCloseTag = "</title>";
 constexpr qint64 kChunkSize = 64 * 1024;
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
 
 // Position of the first occurrence of a lower-case ASCII tag at or after `from`, letters
 // compared without regard to case; -1 when there is none.
@@ -32,7 +34,7 @@ public:
     enum class State { NeedMore, Found, NoTitle };
 
     State feed(const QByteArray& chunk) {
-        (void)utf8Check.decode(chunk);
+        const QString decoded = utf8Check.decode(chunk); // decoding is what finds bad bytes
         const qsizetype resumeAt = std::max<qsizetype>(0, kept.size() - kCloseTag.size());
         kept += chunk;
         if (openAt < 0) {
@@ -105,7 +107,9 @@ PageTitle ReadPageTitle(const QString& path) {
     return {title, latin1};
 }
 
-QString GetPageTitle(const QString& path) { return ReadPageTitle(path).text; }
+QString GetPageTitle(const QString& path) {
+    return ReadPageTitle(path).text;
+}
 
 QString RemoveLineBreaks(const QString& text) {
     QString flat;

@@ -7,8 +7,12 @@ namespace Module1 {
 
 namespace {
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 // Advances past a run of ASCII digits and tells how many there were.
 qsizetype skipDigits(const QString& text, qsizetype& at) {

@@ -2,11 +2,11 @@
 // would, and checks that it closed cleanly and left the stored folder as it was.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QDir>
 
 #include <csignal>
 

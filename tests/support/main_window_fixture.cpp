@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QSettings>
 
-
 void MainWindowTest::SetUp() {
     ASSERT_TRUE(site.isValid());
     QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift")).clear();

@@ -30,7 +30,6 @@ QString ScriptedBoxes::InputBox(const QString& prompt, const QString& title,
     if (typed.empty()) {
         ADD_FAILURE() << "unscripted input box: " << prompt.toStdString();
         return QStringLiteral("0"); // a text every box accepts, so no asking loop runs on
-
     }
     const QString next = typed.front();
     typed.pop_front();
