@@ -1,0 +1,147 @@
+#include "movers/mover_run.h"
+
+#include "movers/folder_replacement.h"
+#include "movers/page_title.h"
+#include "movers/path_joiners.h"
+
+using Module1::AddBackslash;
+
+namespace {
+
+// The hourglass for as long as it lives.
+class BusyPointer {
+public:
+    explicit BusyPointer(MoverHost& host) : host(host) { host.setBusyPointer(true); }
+    ~BusyPointer() { host.setBusyPointer(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    MoverHost& host;
+};
+
+QString progressCaption(const QString& address, qsizetype counter, qsizetype last) {
+    return QStringLiteral("Zandrift - %1 - %2/%3").arg(address).arg(counter).arg(last);
+}
+
+} // namespace
+
+MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
+    : kind(std::move(kind)), host(host), files(files) {}
+
+void MoverRun::run(const MoverInputs& inputs, QString& page) {
+    if (!inputsGiven(inputs)) {
+        return;
+    }
+    {
+        const BusyPointer busy(host);
+        outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
+        const Flow folder = attempt([this] { return files.createFolder(outputFolder); },
+                                    AccessError::OffersReplacement);
+        if (folder == Flow::Stop || writePages(inputs, page) == Flow::Stop) {
+            files.closePageFile();
+            return;
+        }
+    }
+    end();
+}
+
+bool MoverRun::inputsGiven(const MoverInputs& inputs) {
+    if (inputs.newAddress.isEmpty()) {
+        host.MsgBox(QStringLiteral("Give a new address."), MsgButtons::OK, MsgIcon::Critical);
+        host.setFocus(MoverControl::NewAddress);
+        return false;
+    }
+    if (kind.needsDelay && !inputs.delayGiven) {
+        host.MsgBox(QStringLiteral("Give a delay in seconds"), MsgButtons::OK, MsgIcon::Critical);
+        host.setFocus(MoverControl::Delay);
+        return false;
+    }
+    return true;
+}
+
+MoverRun::Flow MoverRun::offerReplacement() {
+    const MsgAnswer answer =
+        host.MsgBox(outputFolder + QStringLiteral(" already exists. Do you want to delete it?"),
+                    MsgButtons::YesNo, MsgIcon::None);
+    if (answer != MsgAnswer::Yes) {
+        return Flow::Stop;
+    }
+    const FolderReplacement plan = PlanFolderReplacement(outputFolder);
+    if (plan.refused()) {
+        host.MsgBox(outputFolder + QStringLiteral(" cannot be replaced because ") + plan.refusal +
+                        u'.',
+                    MsgButtons::OK, MsgIcon::Critical);
+        return Flow::Stop;
+    }
+    return replaceOutputFolder(plan.filePaths);
+}
+
+MoverRun::Flow MoverRun::replaceOutputFolder(const QStringList& filePaths) {
+    for (const QString& path : filePaths) {
+        if (attempt([&] { return files.removeFile(path); }) == Flow::Stop) {
+            return Flow::Stop;
+        }
+    }
+    if (attempt([this] { return files.removeFolder(outputFolder); }) == Flow::Stop) {
+        return Flow::Stop;
+    }
+    return attempt([this] { return files.createFolder(outputFolder); });
+}
+
+MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
+    const qsizetype last = inputs.pageNames.size() - 1;
+    for (qsizetype counter = 0; counter <= last; ++counter) {
+        host.setCaption(progressCaption(inputs.newAddress, counter, last));
+        if (writePage(inputs, inputs.pageNames.at(counter), page) == Flow::Stop) {
+            return Flow::Stop;
+        }
+    }
+    return Flow::Next;
+}
+
+MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
+    const QString address = Module1::AddSlash(inputs.newAddress) + name;
+    const Module1::PageTitle title = Module1::ReadPageTitle(AddBackslash(inputs.siteFolder) + name);
+    page = kind.assemblePage({title.text, inputs.delay, address});
+    const QString target = AddBackslash(outputFolder) + name;
+    const QByteArray bytes = PageFileBytes(page, title.latin1);
+    const bool stopped = attempt([&] { return files.openPageFile(target); }) == Flow::Stop ||
+                         attempt([&] { return files.writePageFile(bytes); }) == Flow::Stop ||
+                         attempt([this] { return files.closePageFile(); }) == Flow::Stop;
+    return stopped ? Flow::Stop : Flow::Next;
+}
+
+void MoverRun::end() {
+    if (kind.saysDoneBeforeOpening) {
+        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+        host.openFileManager(outputFolder);
+    } else {
+        host.openFileManager(outputFolder);
+        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+    }
+    if (kind.closesMainWindow) {
+        host.closeMainWindow();
+    }
+}
+
+MoverRun::Flow MoverRun::attempt(const Step& step, AccessError accessError) {
+    for (;;) {
+        const std::optional<FileError> failure = step();
+        if (!failure) {
+            return Flow::Next;
+        }
+        if (accessError == AccessError::OffersReplacement &&
+            failure->number == kPathFileAccessError) {
+            return offerReplacement();
+        }
+        const MsgAnswer answer =
+            host.MsgBox(failure->message(), MsgButtons::AbortRetryIgnore, MsgIcon::None);
+        if (answer == MsgAnswer::Ignore) {
+            return Flow::Next;
+        }
+        if (answer != MsgAnswer::Retry) {
+            return Flow::Stop;
+        }
+    }
+}

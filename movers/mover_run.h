@@ -1,0 +1,45 @@
+#pragma once
+
+#include "movers/mover_files.h"
+#include "movers/mover_host.h"
+#include "movers/mover_kinds.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// One run of a mover command: it checks the inputs, makes the output folder (offering to
+// replace an existing one), writes one page per listed page file with a counting caption
+// and the hourglass, and ends as its kind says. Every failing file operation goes to one
+// handler: Retry runs the operation again, Ignore goes on with the next one, Abort ends
+// the run and keeps what was written.
+class MoverRun {
+public:
+    MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
+
+    // Runs the command on the inputs; `page` is the page text buffer, which holds the last
+    // page assembled afterwards.
+    void run(const MoverInputs& inputs, QString& page);
+
+private:
+    enum class Flow { Next, Stop };
+    // What error 75 of a step means: the output folder exists, or an ordinary failure.
+    enum class AccessError { OffersReplacement, IsOrdinary };
+    using Step = std::function<std::optional<FileError>()>;
+
+    bool inputsGiven(const MoverInputs& inputs);
+    Flow offerReplacement();
+    Flow replaceOutputFolder(const QStringList& filePaths);
+    Flow writePages(const MoverInputs& inputs, QString& page);
+    Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
+    void end();
+
+    // Runs a step until it succeeds or the user ignores or aborts its failure.
+    Flow attempt(const Step& step, AccessError accessError = AccessError::IsOrdinary);
+
+    MoverKind kind;
+    MoverHost& host;
+    MoverFiles& files;
+    QString outputFolder;
+};
