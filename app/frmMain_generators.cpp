@@ -1,5 +1,12 @@
 #include "app/frmMain.h"
 
-void frmMain::cmdCreate_Click() {}
+#include "app/mover_command.h"
+#include "movers/mover_kinds.h"
 
-void frmMain::cmdFrames_Click() {}
+void frmMain::cmdCreate_Click() {
+    RunMoverCommand(*this, RedirectPages());
+}
+
+void frmMain::cmdFrames_Click() {
+    RunMoverCommand(*this, FramedForwardPages());
+}
