@@ -1,9 +1,46 @@
 #include "app/frmMain.h"
 
-void frmMain::loadCompanionWindows() {}
+#include "windows/directory_list.h"
+#include "windows/drive_list.h"
+#include "windows/frmBrowse.h"
+#include "windows/frmBrowser.h"
+#include "windows/frmTextpad.h"
+#include "windows/show_in_front.h"
+#include "windows/web_browser_view.h"
 
-void frmMain::Form_Unload() {}
+#include <QLineEdit>
+#include <QListWidget>
 
-void frmMain::cmdBrowse_Click() {}
+// Giving a companion window the main window's icon loads it, hidden.
+void frmMain::loadCompanionWindows() {
+    frmBrowse::instance().setWindowIcon(windowIcon());
+    frmBrowser::instance().setWindowIcon(windowIcon());
+    frmTextpad::instance().setWindowIcon(windowIcon());
+}
 
-void frmMain::ShowPreview() {}
+// Each unload stands on its own: one window that is not loaded stops none of the others.
+void frmMain::Form_Unload() {
+    frmBrowse::Unload();
+    frmBrowser::Unload();
+    frmTextpad::Unload();
+}
+
+// Opens the folder picker at the folder of the folder text. The page list stays empty
+// until the folder text changes. A folder that cannot be read leaves the directory list
+// where it was, and the picker opens all the same.
+void frmMain::cmdBrowse_Click() {
+    lstFiles->clear();
+    frmBrowse& picker = frmBrowse::instance();
+    const QString folder = txtMap->text();
+    if (!folder.isEmpty()) {
+        picker.Dir1->setPath(folder);
+        picker.Drive1->setDrive(folder);
+    }
+    showInFront(picker);
+}
+
+void frmMain::ShowPreview() {
+    frmBrowser& preview = frmBrowser::instance();
+    preview.brwBrowser->Navigate(QStringLiteral("about:") + strPage);
+    showInFront(preview);
+}

@@ -1,0 +1,93 @@
+#include "windows/frmBrowse.h"
+
+#include "app/frmMain.h"
+#include "app/twips.h"
+#include "platform/message_boxes.h"
+#include "windows/directory_list.h"
+#include "windows/drive_list.h"
+
+#include <QDir>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& toolTip, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+} // namespace
+
+frmBrowse::frmBrowse() : frmBrowse(Drives(VolumeList::current().volumes())) {}
+
+frmBrowse::frmBrowse(const Drives& drives)
+    : Drive1(new DriveList(drives, this)), Dir1(new DirectoryList(drives, this)),
+      cmdOK(makeButton(QStringLiteral("OK"), QStringLiteral("Confirm the selected folder"), this)),
+      cmdCancel(makeButton(QStringLiteral("Cancel"),
+                           QStringLiteral("Cancel the selection of a folder"), this)) {
+    setWindowTitle(QStringLiteral("Orvantis"));
+    Drive1->setToolTip(QStringLiteral("Available disks"));
+    Dir1->setToolTip(QStringLiteral("Available folders"));
+    cmdOK->setDefault(true);
+    layOutControls();
+    startAtWorkingFolder();
+
+    connect(Drive1, &DriveList::currentIndexChanged, this, &frmBrowse::Drive1_Change);
+    connect(Dir1, &DirectoryList::folderUnreadable, this, [this](const QString& folder) {
+        reportUnreadable(QStringLiteral("The folder %1 cannot be read.").arg(folder));
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &frmBrowse::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmBrowse::cmdCancel_Click);
+    Drive1->setFocus();
+}
+
+void frmBrowse::layOutControls() {
+    resize(sizeFromTwips(4680, 3195));
+    Drive1->setGeometry(rectFromTwips(120, 120, 2415, 315));
+    Dir1->setGeometry(rectFromTwips(120, 600, 2415, 2340));
+    cmdOK->setGeometry(rectFromTwips(2760, 120, 1455, 375));
+    cmdCancel->setGeometry(rectFromTwips(2760, 720, 1455, 375));
+    setTabOrder(Drive1, Dir1);
+    setTabOrder(Dir1, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+}
+
+// The lists start at the program's working folder and its drive; should the working folder
+// have gone, at the root.
+void frmBrowse::startAtWorkingFolder() {
+    if (!Dir1->setPath(QDir::currentPath())) {
+        Dir1->setPath(QDir::rootPath());
+    }
+    Drive1->setDrive(Dir1->path());
+}
+
+void frmBrowse::reject() {
+    cmdCancel_Click();
+}
+
+void frmBrowse::Drive1_Change() {
+    if (Dir1->setPath(Drive1->Drive())) {
+        return;
+    }
+    reportUnreadable(QStringLiteral("The disk %1 cannot be read.").arg(Drive1->Drive()));
+    Drive1->setDrive(Dir1->path());
+}
+
+void frmBrowse::cmdOK_Click() {
+    const QString folder = Dir1->path();
+    if (frmMain* mainWindow = frmMain::instance()) {
+        mainWindow->confirmFolder(folder);
+    }
+    Unload();
+}
+
+void frmBrowse::cmdCancel_Click() {
+    Unload();
+}
+
+void frmBrowse::reportUnreadable(const QString& text) {
+    if (frmMain* mainWindow = frmMain::instance()) {
+        mainWindow->boxes().MsgBox(text, MsgButtons::OK, MsgIcon::Critical);
+    }
+}

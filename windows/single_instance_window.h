@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QWidget>
+
+// A window of which the program has one instance for the whole run, reached through its
+// class: instance() loads it from its design (the window's constructor) when it is not
+// loaded; Unload() destroys it, and the next instance() loads it afresh. Closing it by its
+// close box unloads it.
+//
+// The derived window makes its constructor private and befriends this class, so that
+// instance() is the only way to it.
+template <typename Window, typename Base = QWidget> class SingleInstanceWindow : public Base {
+public:
+    static Window& instance() {
+        if (loaded.isNull()) {
+            loaded = new Window;
+        }
+        return *loaded;
+    }
+
+    static bool isLoaded() { return !loaded.isNull(); }
+
+    // Hides the window and gives up the instance at once; the widget is destroyed once the
+    // event being handled is done, since this may run inside one of the window's own
+    // handlers. Does nothing when the window is not loaded.
+    static void Unload() {
+        Window* window = loaded.data();
+        loaded.clear();
+        if (window != nullptr) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
+
+protected:
+    SingleInstanceWindow() = default;
+
+    void closeEvent(QCloseEvent* event) override {
+        Base::closeEvent(event);
+        if (event->isAccepted() && loaded.data() == this) {
+            Unload();
+        }
+    }
+
+private:
+    static inline QPointer<Window> loaded;
+};
