@@ -1,0 +1,121 @@
+#include "movers/disk_files.h"
+
+#include "folder_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+class DiskFilesTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    std::optional<FileError> error(int number) const { return FileError::fromNumber(number); }
+
+    QTemporaryDir dir;
+    DiskFiles files;
+};
+
+const QString kTooLongName = QString(300, u'n') + QStringLiteral(".htm");
+
+} // namespace
+
+TEST_F(DiskFilesTest, CreatesAFolderOnce) {
+    EXPECT_EQ(files.createFolder(path("out")), std::nullopt);
+    EXPECT_TRUE(QFileInfo(path("out")).isDir());
+    EXPECT_EQ(files.createFolder(path("out")), error(75));
+}
+
+TEST_F(DiskFilesTest, CreatingAFolderWhereAFileIsFailsWith75AndKeepsTheFile) {
+    WriteFile(path("out"), "keep");
+    EXPECT_EQ(files.createFolder(path("out")), error(75));
+    EXPECT_EQ(ReadFile(path("out")), QByteArray("keep"));
+}
+
+TEST_F(DiskFilesTest, CreatingAFolderOnAMissingOrUnusablePathFailsWith76) {
+    EXPECT_EQ(files.createFolder(path("missing/out")), error(76));
+    WriteFile(path("file"), "x");
+    EXPECT_EQ(files.createFolder(path("file/out")), error(76));
+    EXPECT_EQ(files.createFolder(path(kTooLongName)), error(76));
+}
+
+TEST_F(DiskFilesTest, WritesAPageFileAndEmptiesAnExistingOne) {
+    WriteFile(path("page.htm"), "an older and longer text");
+    ASSERT_EQ(files.openPageFile(path("page.htm")), std::nullopt);
+    ASSERT_EQ(files.writePageFile("new\r\n"), std::nullopt);
+    ASSERT_EQ(files.closePageFile(), std::nullopt);
+    EXPECT_EQ(ReadFile(path("page.htm")), QByteArray("new\r\n"));
+}
+
+TEST_F(DiskFilesTest, OpeningAFolderAsPageFileFailsWith75) {
+    QDir(dir.path()).mkdir("page.htm");
+    EXPECT_EQ(files.openPageFile(path("page.htm")), error(75));
+    EXPECT_TRUE(QFileInfo(path("page.htm")).isDir());
+}
+
+TEST_F(DiskFilesTest, OpeningAPageFileOnAMissingPathOrWithATooLongNameFailsWith76) {
+    EXPECT_EQ(files.openPageFile(path("missing/page.htm")), error(76));
+    EXPECT_EQ(files.openPageFile(path(kTooLongName)), error(76));
+}
+
+TEST_F(DiskFilesTest, WritingWithoutAnOpenPageFileFailsWith75AndClosingIsHarmless) {
+    EXPECT_EQ(files.writePageFile("x"), error(75));
+    EXPECT_EQ(files.openPageFile(path("missing/page.htm")), error(76));
+    EXPECT_EQ(files.writePageFile("x"), error(75));
+    EXPECT_EQ(files.closePageFile(), std::nullopt);
+}
+
+TEST_F(DiskFilesTest, OpeningAnotherPageFileClosesTheFirst) {
+    ASSERT_EQ(files.openPageFile(path("a.htm")), std::nullopt);
+    ASSERT_EQ(files.openPageFile(path("b.htm")), std::nullopt);
+    ASSERT_EQ(files.writePageFile("b"), std::nullopt);
+    ASSERT_EQ(files.closePageFile(), std::nullopt);
+    EXPECT_EQ(ReadFile(path("a.htm")), QByteArray());
+    EXPECT_EQ(ReadFile(path("b.htm")), QByteArray("b"));
+}
+
+TEST_F(DiskFilesTest, RemovesAFileAndReports53WhenItIsGone) {
+    WriteFile(path("old.htm"), "x");
+    EXPECT_EQ(files.removeFile(path("old.htm")), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(path("old.htm")));
+    EXPECT_EQ(files.removeFile(path("old.htm")), error(53));
+}
+
+TEST_F(DiskFilesTest, RemovesALinkButNotWhatItPointsTo) {
+    WriteFile(path("target.htm"), "kept");
+    ASSERT_TRUE(QFile::link(path("target.htm"), path("link.htm")));
+    EXPECT_EQ(files.removeFile(path("link.htm")), std::nullopt);
+    EXPECT_FALSE(QFileInfo(path("link.htm")).isSymLink());
+    EXPECT_EQ(ReadFile(path("target.htm")), QByteArray("kept"));
+}
+
+TEST_F(DiskFilesTest, NeverRemovesAFolderAsAFile) {
+    QDir(dir.path()).mkdir("empty");
+    EXPECT_EQ(files.removeFile(path("empty")), error(75));
+    EXPECT_TRUE(QFileInfo(path("empty")).isDir());
+}
+
+TEST_F(DiskFilesTest, RemovesOnlyAnEmptyFolder) {
+    WriteFile(path("full/page.htm"), "x");
+    EXPECT_EQ(files.removeFolder(path("full")), error(75));
+    EXPECT_EQ(ReadFile(path("full/page.htm")), QByteArray("x"));
+    QDir(dir.path()).mkdir("empty");
+    EXPECT_EQ(files.removeFolder(path("empty")), std::nullopt);
+    EXPECT_FALSE(QFileInfo::exists(path("empty")));
+    EXPECT_EQ(files.removeFolder(path("empty")), error(76));
+}
+
+TEST_F(DiskFilesTest, NeverRemovesAFileOrALinkAsAFolder) {
+    WriteFile(path("file"), "kept");
+    EXPECT_EQ(files.removeFolder(path("file")), error(75));
+    EXPECT_EQ(ReadFile(path("file")), QByteArray("kept"));
+    QDir(dir.path()).mkdir("real");
+    ASSERT_TRUE(QFile::link(path("real"), path("link")));
+    EXPECT_EQ(files.removeFolder(path("link")), error(75));
+    EXPECT_TRUE(QFileInfo(path("link")).isSymLink());
+}

@@ -1,0 +1,38 @@
+#include "faulty_files.h"
+
+void FaultyFiles::fail(Operation operation, int number, int times) {
+    faults[operation] = {number, times};
+}
+
+std::optional<FileError> FaultyFiles::injected(Operation operation) {
+    Fault& fault = faults[operation];
+    if (fault.times == 0) {
+        return std::nullopt;
+    }
+    --fault.times;
+    return FileError::fromNumber(fault.number);
+}
+
+std::optional<FileError> FaultyFiles::createFolder(const QString& path) {
+    return injectedOr(Operation::CreateFolder, [&] { return disk.createFolder(path); });
+}
+
+std::optional<FileError> FaultyFiles::removeFile(const QString& path) {
+    return injectedOr(Operation::RemoveFile, [&] { return disk.removeFile(path); });
+}
+
+std::optional<FileError> FaultyFiles::removeFolder(const QString& path) {
+    return injectedOr(Operation::RemoveFolder, [&] { return disk.removeFolder(path); });
+}
+
+std::optional<FileError> FaultyFiles::openPageFile(const QString& path) {
+    return injectedOr(Operation::Open, [&] { return disk.openPageFile(path); });
+}
+
+std::optional<FileError> FaultyFiles::writePageFile(const QByteArray& bytes) {
+    return injectedOr(Operation::Write, [&] { return disk.writePageFile(bytes); });
+}
+
+std::optional<FileError> FaultyFiles::closePageFile() {
+    return injectedOr(Operation::Close, [&] { return disk.closePageFile(); });
+}

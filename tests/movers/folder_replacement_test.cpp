@@ -1,0 +1,65 @@
+#include "movers/folder_replacement.h"
+
+#include "folder_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class FolderReplacementTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(FolderReplacementTest, AFolderOfPlainFilesIsReplacedFileByFile) {
+    WriteFile(path("out/b.htm"), "b");
+    WriteFile(path("out/a.txt"), "a");
+    WriteFile(path("out/.hidden"), "h");
+    const FolderReplacement plan = PlanFolderReplacement(path("out"));
+    EXPECT_FALSE(plan.refused());
+    EXPECT_EQ(plan.filePaths,
+              QStringList({path("out/.hidden"), path("out/a.txt"), path("out/b.htm")}));
+}
+
+TEST_F(FolderReplacementTest, AnEmptyFolderIsReplacedWithNothingToDelete) {
+    QDir(dir.path()).mkdir("out");
+    const FolderReplacement plan = PlanFolderReplacement(path("out"));
+    EXPECT_FALSE(plan.refused());
+    EXPECT_TRUE(plan.filePaths.isEmpty());
+}
+
+TEST_F(FolderReplacementTest, ALinkToAFolderIsRefused) {
+    WriteFile(path("real/page.htm"), "x");
+    ASSERT_TRUE(QFile::link(path("real"), path("out")));
+    const FolderReplacement plan = PlanFolderReplacement(path("out"));
+    EXPECT_EQ(plan.refusal, QStringLiteral("it is a symbolic link"));
+    EXPECT_TRUE(plan.filePaths.isEmpty());
+}
+
+TEST_F(FolderReplacementTest, AFileIsRefused) {
+    WriteFile(path("out"), "x");
+    EXPECT_EQ(PlanFolderReplacement(path("out")).refusal, QStringLiteral("it is not a folder"));
+}
+
+TEST_F(FolderReplacementTest, AFolderHoldingASubfolderIsRefusedWithItsName) {
+    WriteFile(path("out/a.htm"), "a");
+    WriteFile(path("out/sub/page.htm"), "x");
+    const FolderReplacement plan = PlanFolderReplacement(path("out"));
+    EXPECT_EQ(plan.refusal, QStringLiteral("it holds \"sub\", which is not a plain file"));
+    EXPECT_TRUE(plan.filePaths.isEmpty());
+}
+
+TEST_F(FolderReplacementTest, AFolderHoldingALinkIsRefused) {
+    WriteFile(path("elsewhere.htm"), "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
+    ASSERT_TRUE(QFile::link(path("elsewhere.htm"), path("out/link.htm")));
+    EXPECT_EQ(PlanFolderReplacement(path("out")).refusal,
+              QStringLiteral("it holds \"link.htm\", which is not a plain file"));
+}

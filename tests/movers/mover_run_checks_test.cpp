@@ -1,0 +1,78 @@
+#include "mover_run_fixture.h"
+
+#include <QFileInfo>
+
+namespace {
+
+using MoverChecksTest = MoverRunTest;
+
+} // namespace
+
+TEST_F(MoverChecksTest, WithoutAnAddressEitherCommandOnlyAsksForOne) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    for (const MoverKind& kind : {RedirectPages(), FramedForwardPages()}) {
+        host = ScriptedMoverHost();
+        host.answer(MsgAnswer::OK);
+        MoverInputs noAddress = inputs({QStringLiteral("a.htm")});
+        noAddress.newAddress.clear();
+        noAddress.delayGiven = false; // the address is checked first
+        run(kind, noAddress);
+
+        EXPECT_EQ(host.events, QStringList({QStringLiteral("box: Give a new address."),
+                                            QStringLiteral("focus: new address")}));
+        EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::OK);
+        EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::Critical);
+        expectNothingChanged();
+    }
+}
+
+TEST_F(MoverChecksTest, RedirectPagesNeedADelay) {
+    host.answer(MsgAnswer::OK);
+    MoverInputs noDelay = inputs({QStringLiteral("a.htm")});
+    noDelay.delayGiven = false;
+    run(RedirectPages(), noDelay);
+
+    EXPECT_EQ(host.events, QStringList({QStringLiteral("box: Give a delay in seconds"),
+                                        QStringLiteral("focus: delay")}));
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::Critical);
+    expectNothingChanged();
+}
+
+TEST_F(MoverChecksTest, FramedForwardPagesNeedNoDelay) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    host.answer(MsgAnswer::OK);
+    MoverInputs noDelay = inputs({QStringLiteral("a.htm")});
+    noDelay.delayGiven = false;
+    run(FramedForwardPages(), noDelay);
+
+    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+              FramedBytes("A", "http://new.example/a.htm"));
+}
+
+TEST_F(MoverChecksTest, AnEmptyListOfRedirectPagesStillMakesTheFolderAndEnds) {
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs());
+
+    const QString folder = outputPath(RedirectPages());
+    EXPECT_EQ(host.events,
+              QStringList({QStringLiteral("busy"), QStringLiteral("default pointer"),
+                           QStringLiteral("open: ") + folder, QStringLiteral("box: I'm done!"),
+                           QStringLiteral("close")}));
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::Information);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(FolderEntries(folder).isEmpty());
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+TEST_F(MoverChecksTest, AnEmptyListOfFramedPagesSaysDoneBeforeOpeningAndStaysOpen) {
+    host.answer(MsgAnswer::OK);
+    run(FramedForwardPages(), inputs());
+
+    const QString folder = outputPath(FramedForwardPages());
+    EXPECT_EQ(host.events,
+              QStringList({QStringLiteral("busy"), QStringLiteral("default pointer"),
+                           QStringLiteral("box: done"), QStringLiteral("open: ") + folder}));
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    expectOnlyOutputChanged(FramedForwardPages());
+}

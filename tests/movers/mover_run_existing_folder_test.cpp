@@ -1,0 +1,170 @@
+#include "mover_run_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+class ExistingFolderTest : public MoverRunTest {
+protected:
+    void SetUp() override {
+        MoverRunTest::SetUp();
+        writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+        writeSitePage(QStringLiteral("b.htm"), "<title>B</title>");
+    }
+    QString folder() const { return outputPath(FramedForwardPages()); }
+    QString question() const {
+        return QStringLiteral("box: ") + folder() +
+               QStringLiteral(" already exists. Do you want to delete it?");
+    }
+    void runFrames() {
+        run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
+    }
+    void expectFreshPages() const {
+        EXPECT_EQ(FolderEntries(folder()),
+                  QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
+        EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+                  FramedBytes("A", "http://new.example/a.htm"));
+    }
+    // The run ended at the refusal: pointer back, nothing opened, said or closed.
+    void expectEndedAfter(const QString& box) const {
+        EXPECT_EQ(host.events,
+                  QStringList({QStringLiteral("busy"), question(), QStringLiteral("box: ") + box,
+                               QStringLiteral("default pointer")}));
+    }
+};
+
+} // namespace
+
+TEST_F(ExistingFolderTest, YesReplacesEveryFileOfTheFolderWithFreshPages) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("notes.txt")), "not a page");
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral(".hidden")), "hidden");
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    EXPECT_EQ(host.events.mid(0, 3),
+              QStringList({QStringLiteral("busy"), question(),
+                           QStringLiteral("caption: Zandrift - http://new.example/ - 0/1")}));
+    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::YesNo);
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    expectFreshPages();
+    expectOnlyOutputChanged(FramedForwardPages());
+}
+
+TEST_F(ExistingFolderTest, AnEmptyFolderIsReplacedWithoutAnyErrorBox) {
+    QDir().mkpath(folder());
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    EXPECT_EQ(host.boxTexts(), QStringList({question().mid(5), QStringLiteral("done")}));
+    expectFreshPages();
+}
+
+TEST_F(ExistingFolderTest, NoTouchesNothingAndEndsTheRun) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
+    host.answer(MsgAnswer::No);
+    runFrames();
+
+    EXPECT_EQ(host.events,
+              QStringList({QStringLiteral("busy"), question(), QStringLiteral("default pointer")}));
+    expectNothingChanged();
+}
+
+TEST_F(ExistingFolderTest, ALinkInPlaceOfTheFolderIsNeverDeletedThrough) {
+    ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")), folder()));
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    expectEndedAfter(folder() +
+                     QStringLiteral(" cannot be replaced because it is a symbolic link."));
+    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Critical);
+    expectNothingChanged();
+}
+
+TEST_F(ExistingFolderTest, AFileInPlaceOfTheFolderIsKept) {
+    WriteFile(folder(), "a file named like the output folder");
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it is not a folder."));
+    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Critical);
+    expectNothingChanged();
+}
+
+TEST_F(ExistingFolderTest, AFolderHoldingASubfolderKeepsAllItHolds) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("images/logo.png")), "png");
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it holds \"images\", "
+                                               "which is not a plain file."));
+    expectNothingChanged();
+}
+
+TEST_F(ExistingFolderTest, AFileThatCannotBeDeletedCanBeRetried) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    files.fail(FaultyFiles::Operation::RemoveFile, 70);
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied"),
+                           QStringLiteral("done")}));
+    EXPECT_EQ(host.boxes.at(1).buttons, MsgButtons::AbortRetryIgnore);
+    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::None);
+    expectFreshPages();
+}
+
+TEST_F(ExistingFolderTest, AnIgnoredUndeletableFileKeepsTheFolderFromBeingRemoved) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    files.fail(FaultyFiles::Operation::RemoveFile, 70);
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::Ignore);
+    host.answer(MsgAnswer::Abort); // removing the folder that still holds the file
+    runFrames();
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied"),
+                           QStringLiteral("Error 75: Path/File access error")}));
+    EXPECT_EQ(host.events.last(), QStringLiteral("default pointer"));
+    expectNothingChanged();
+}
+
+TEST_F(ExistingFolderTest, AFileRemovedWhileTheQuestionIsShownIsNoFailure) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    host.answer(MsgAnswer::Yes, [this] {
+        QFile::remove(outputPath(FramedForwardPages(), QStringLiteral("old.htm")));
+    });
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    EXPECT_EQ(host.boxTexts(), QStringList({question().mid(5), QStringLiteral("done")}));
+    expectFreshPages();
+}
+
+TEST_F(ExistingFolderTest, AFolderThatCannotBeMadeAgainIsAnOrdinaryFailure) {
+    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    files.fail(FaultyFiles::Operation::RemoveFolder, 57);
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::Ignore); // the folder stays: making it again fails with 75
+    host.answer(MsgAnswer::Ignore); // and the pages go into the emptied folder
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    EXPECT_EQ(
+        host.boxTexts(),
+        QStringList({question().mid(5), QStringLiteral("Error 57: Device I/O error"),
+                     QStringLiteral("Error 75: Path/File access error"), QStringLiteral("done")}));
+    expectFreshPages();
+}

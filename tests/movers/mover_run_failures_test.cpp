@@ -1,0 +1,179 @@
+#include "mover_run_fixture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+class MoverFailuresTest : public MoverRunTest {
+protected:
+    void SetUp() override {
+        MoverRunTest::SetUp();
+        for (const QString& name : names) {
+            writeSitePage(name, "<title>" + name.toUtf8() + "</title>");
+        }
+    }
+    QString output(const QString& name = {}) const { return outputPath(RedirectPages(), name); }
+    QByteArray expectedPage(const QString& name) const {
+        return RedirectBytes(name.toUtf8(), "http://new.example/" + name.toUtf8());
+    }
+    // When the run sets the caption of a page, makes its target a folder.
+    void makeTargetAFolderAt(const QString& name) {
+        host.onCaption([this, name](const QString& caption) {
+            if (caption.endsWith(QStringLiteral(" - 1/2"))) {
+                QDir().mkpath(output(name) + QStringLiteral("/inside"));
+            }
+        });
+    }
+    void expectStoppedWithoutEnding() const {
+        EXPECT_FALSE(host.events.contains(QStringLiteral("close")));
+        EXPECT_FALSE(host.events.join(u'\n').contains(QStringLiteral("open: ")));
+        EXPECT_EQ(host.events.last(), QStringLiteral("default pointer"));
+    }
+
+    const QStringList names{QStringLiteral("a.htm"), QStringLiteral("b.htm"),
+                            QStringLiteral("c.htm")};
+    const QString ordinaryAccessError = QStringLiteral("Error 75: Path/File access error");
+};
+
+} // namespace
+
+TEST_F(MoverFailuresTest, AFolderThatCannotBeMadeIsRetriedUntilAborted) {
+    WriteFile(rootPath(QStringLiteral("plain-file")), "a file where a folder must be");
+    MoverInputs onAFile = inputs(names);
+    onAFile.siteFolder = rootPath(QStringLiteral("plain-file"));
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::Abort);
+    run(RedirectPages(), onAFile);
+
+    EXPECT_EQ(host.events,
+              QStringList({QStringLiteral("busy"), QStringLiteral("box: Error 76: Path not found"),
+                           QStringLiteral("box: Error 76: Path not found"),
+                           QStringLiteral("default pointer")}));
+    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    expectNothingChanged();
+}
+
+TEST_F(MoverFailuresTest, IgnoringEveryFailureRunsToTheEnd) {
+    MoverInputs missingSite = inputs({QStringLiteral("a.htm")});
+    missingSite.siteFolder = rootPath(QStringLiteral("missing"));
+    host.answer(MsgAnswer::Ignore); // making the folder
+    host.answer(MsgAnswer::Ignore); // opening the page file
+    host.answer(MsgAnswer::Ignore); // writing with no page file open
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), missingSite);
+
+    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
+                                            QStringLiteral("Error 76: Path not found"),
+                                            ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(host.events.last(), QStringLiteral("close"));
+    expectNothingChanged();
+}
+
+TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesThePage) {
+    makeTargetAFolderAt(QStringLiteral("b.htm"));
+    host.answer(MsgAnswer::Retry,
+                [this] { QDir(output(QStringLiteral("b.htm"))).removeRecursively(); });
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(), QStringList({ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
+    for (const QString& name : names) {
+        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
+    }
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
+    makeTargetAFolderAt(QStringLiteral("b.htm"));
+    host.answer(MsgAnswer::Ignore); // opening b.htm
+    host.answer(MsgAnswer::Ignore); // writing b.htm with no page file open
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({ordinaryAccessError, ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
+    EXPECT_TRUE(QFileInfo(output(QStringLiteral("b.htm/inside"))).isDir());
+    EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) {
+    const QString tooLong = QString(300, u'x') + QStringLiteral(".htm");
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::Abort);
+    run(RedirectPages(), inputs({QStringLiteral("a.htm"), tooLong, QStringLiteral("c.htm")}));
+
+    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
+                                            QStringLiteral("Error 76: Path not found")}));
+    EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
+    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/2"));
+    expectStoppedWithoutEnding();
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
+    host.onCaption([this](const QString& caption) {
+        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
+            files.fail(FaultyFiles::Operation::Write, 61);
+        }
+    });
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
+    for (const QString& name : names) {
+        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
+    }
+}
+
+TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesAnEmptyPage) {
+    host.onCaption([this](const QString& caption) {
+        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
+            files.fail(FaultyFiles::Operation::Write, 61);
+        }
+    });
+    host.answer(MsgAnswer::Ignore);
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), QByteArray());
+    EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
+}
+
+TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
+    host.onCaption([this](const QString& caption) {
+        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
+            files.fail(FaultyFiles::Operation::Write, 61, 2);
+        }
+    });
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::Abort);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full"),
+                                            QStringLiteral("Error 61: Disk full")}));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), QByteArray());
+    EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("c.htm"))));
+    EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
+    expectStoppedWithoutEnding();
+}
+
+TEST_F(MoverFailuresTest, AFailedCloseCanBeIgnored) {
+    files.fail(FaultyFiles::Operation::Close, 57);
+    host.answer(MsgAnswer::Ignore);
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 57: Device I/O error"),
+                                            QStringLiteral("I'm done!")}));
+    for (const QString& name : names) {
+        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
+    }
+}

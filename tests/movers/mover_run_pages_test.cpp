@@ -1,0 +1,151 @@
+#include "mover_run_fixture.h"
+
+#include <QDir>
+
+namespace {
+
+using MoverPagesTest = MoverRunTest;
+
+QStringList tenPages() {
+    QStringList names;
+    for (int n = 0; n < 10; ++n) {
+        names << QStringLiteral("p%1.htm").arg(n);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
+    for (const QString& name : tenPages()) {
+        writeSitePage(name, "<html><TITLE>Page " + name.toUtf8() + "</TITLE></html>");
+    }
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(tenPages()));
+
+    QStringList expectedCaptions;
+    for (int n = 0; n < 10; ++n) {
+        expectedCaptions << QStringLiteral("Zandrift - http://new.example/ - %1/9").arg(n);
+    }
+    EXPECT_EQ(host.captions, expectedCaptions);
+    EXPECT_EQ(FolderEntries(outputPath(RedirectPages())), tenPages());
+    for (const QString& name : tenPages()) {
+        const QByteArray bytes = name.toUtf8();
+        EXPECT_EQ(ReadFile(outputPath(RedirectPages(), name)),
+                  RedirectBytes("Page " + bytes, "http://new.example/" + bytes));
+    }
+    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("p3.htm"))),
+              QByteArray("<html><head><title>Page p3.htm</title><META HTTP-EQUIV=\"Refresh\" "
+                         "CONTENT=\"3;URL=http://new.example/p3.htm\"></head><body><h1>Page "
+                         "p3.htm</h1><hr>You are redirected to <a "
+                         "href=\"http://new.example/p3.htm\">http://new.example/p3.htm</a><br>"
+                         "Please update your bookmarks.</body></html>\r\n"));
+    EXPECT_EQ(page.toUtf8() + "\r\n", RedirectBytes("Page p9.htm", "http://new.example/p9.htm"));
+    EXPECT_EQ(host.events.mid(host.events.size() - 4),
+              QStringList({QStringLiteral("default pointer"),
+                           QStringLiteral("open: ") + outputPath(RedirectPages()),
+                           QStringLiteral("box: I'm done!"), QStringLiteral("close")}));
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+TEST_F(MoverPagesTest, FramedPagesGoIntoTheirOwnFolderAndLeaveTheRedirectPagesAlone) {
+    WriteFile(outputPath(RedirectPages(), QStringLiteral("a.htm")), "an earlier redirect");
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    writeSitePage(QStringLiteral("b.htm"), "<title>B</title>");
+    host.answer(MsgAnswer::OK);
+    run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
+
+    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+              FramedBytes("A", "http://new.example/a.htm"));
+    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("b.htm"))),
+              FramedBytes("B", "http://new.example/b.htm"));
+    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/1"));
+    EXPECT_EQ(page, QStringLiteral("<html><head><title>B</title><frameset rows=\"100%\"><frame "
+                                   "src=\"http://new.example/b.htm\" name=\"redirect\">"
+                                   "</frameset>"));
+    expectOnlyOutputChanged(FramedForwardPages());
+}
+
+TEST_F(MoverPagesTest, TheAddressGetsASlashOnlyWhenItEndsInNoSeparator) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("http://new.example/docs/"), "http://new.example/docs/a.htm"},
+        {QStringLiteral("c:\\newsite\\"), "c:\\newsite\\a.htm"},
+        {QStringLiteral("c:\\newsite"), "c:\\newsite/a.htm"},
+    };
+    for (const auto& [address, target] : cases) {
+        QDir(outputPath(FramedForwardPages())).removeRecursively();
+        host = ScriptedMoverHost();
+        host.answer(MsgAnswer::OK);
+        MoverInputs given = inputs({QStringLiteral("a.htm")});
+        given.newAddress = address;
+        run(FramedForwardPages(), given);
+        EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+                  FramedBytes("A", target));
+    }
+}
+
+TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
+    writeSitePage(QStringLiteral("caf\u00e9.htm"), "<title>Caf\xe9 & \"Cr\xe8me\"</title>");
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs({QStringLiteral("caf\u00e9.htm")});
+    given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example");
+    run(RedirectPages(), given);
+
+    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("caf\u00e9.htm"))),
+              RedirectBytes("Caf\xe9 & \"Cr\xe8me\"", "http://&#322;\xf3"
+                                                      "d&#378;.example/caf\xe9.htm"));
+}
+
+TEST_F(MoverPagesTest, AUtf8PageGivesAUtf8Page) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>Caf\xc3\xa9 \xc5\x82</title>");
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs({QStringLiteral("a.htm")});
+    given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example/");
+    run(RedirectPages(), given);
+
+    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("a.htm"))),
+              RedirectBytes("Caf\xc3\xa9 \xc5\x82", "http://\xc5\x82\xc3\xb3"
+                                                    "d\xc5\xba.example/a.htm"));
+}
+
+TEST_F(MoverPagesTest, APageWithoutTitleOrFileIsTitledWithItsPath) {
+    writeSitePage(QStringLiteral("untitled.htm"), "<html><body>no title</body></html>");
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs({QStringLiteral("untitled.htm"), QStringLiteral("gone.htm")}));
+
+    const QByteArray untitled = sitePath(QStringLiteral("untitled.htm")).toUtf8();
+    const QByteArray gone = sitePath(QStringLiteral("gone.htm")).toUtf8();
+    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("untitled.htm"))),
+              RedirectBytes(untitled, "http://new.example/untitled.htm"));
+    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("gone.htm"))),
+              RedirectBytes(gone, "http://new.example/gone.htm"));
+}
+
+TEST_F(MoverPagesTest, ADelayOfZeroIsWrittenAsZero) {
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs({QStringLiteral("a.htm")});
+    given.delay = 0;
+    run(RedirectPages(), given);
+    EXPECT_EQ(
+        ReadFile(outputPath(RedirectPages(), QStringLiteral("a.htm"))),
+        RedirectBytes(sitePath(QStringLiteral("a.htm")).toUtf8(), "http://new.example/a.htm", 0));
+}
+
+TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
+    QStringList names;
+    for (int n = 0; n < 32770; ++n) {
+        names << QStringLiteral("%1.htm").arg(n, 5, 10, QLatin1Char('0'));
+    }
+    host.answer(MsgAnswer::OK);
+    run(FramedForwardPages(), inputs(names));
+
+    EXPECT_EQ(host.captions.size(), 32770);
+    EXPECT_EQ(host.captions.at(32768),
+              QStringLiteral("Zandrift - http://new.example/ - 32768/32769"));
+    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 32769/32769"));
+    EXPECT_EQ(FolderEntries(outputPath(FramedForwardPages())), names);
+    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("32769.htm"))),
+              FramedBytes(sitePath(QStringLiteral("32769.htm")).toUtf8(),
+                          "http://new.example/32769.htm"));
+}

@@ -1,0 +1,59 @@
+#include "scripted_mover_host.h"
+
+#include <gtest/gtest.h>
+
+void ScriptedMoverHost::answer(MsgAnswer next, std::function<void()> whileShown) {
+    answers.push_back({next, std::move(whileShown)});
+}
+
+MsgAnswer ScriptedMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) {
+    events << QStringLiteral("box: ") + text;
+    boxes.push_back({text, buttons, icon});
+    if (answers.empty()) {
+        ADD_FAILURE() << "unscripted box: " << text.toStdString();
+        // The answer that ends a run, so a test that went wrong stops at once.
+        return buttons == MsgButtons::YesNo              ? MsgAnswer::No
+               : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Abort
+                                                         : MsgAnswer::OK;
+    }
+    Answer next = std::move(answers.front());
+    answers.pop_front();
+    if (next.whileShown) {
+        next.whileShown();
+    }
+    return next.answer;
+}
+
+void ScriptedMoverHost::setCaption(const QString& caption) {
+    events << QStringLiteral("caption: ") + caption;
+    captions << caption;
+    if (captionAction) {
+        captionAction(caption);
+    }
+}
+
+void ScriptedMoverHost::setBusyPointer(bool isBusy) {
+    busy = isBusy;
+    events << (isBusy ? QStringLiteral("busy") : QStringLiteral("default pointer"));
+}
+
+void ScriptedMoverHost::setFocus(MoverControl control) {
+    events << (control == MoverControl::NewAddress ? QStringLiteral("focus: new address")
+                                                   : QStringLiteral("focus: delay"));
+}
+
+void ScriptedMoverHost::openFileManager(const QString& folder) {
+    events << QStringLiteral("open: ") + folder;
+}
+
+void ScriptedMoverHost::closeMainWindow() {
+    events << QStringLiteral("close");
+}
+
+QStringList ScriptedMoverHost::boxTexts() const {
+    QStringList texts;
+    for (const Box& box : boxes) {
+        texts << box.text;
+    }
+    return texts;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "movers/mover_host.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+// A main window for the mover engine that answers its boxes from a script and records all
+// that the run does to it, in order, as lines such as "box: done", "caption: ...", "busy",
+// "default pointer", "focus: delay", "open: <folder>" and "close".
+class ScriptedMoverHost final : public MoverHost {
+public:
+    struct Box {
+        QString text;
+        MsgButtons buttons = MsgButtons::OK;
+        MsgIcon icon = MsgIcon::None;
+    };
+
+    // The answer to the next box; `whileShown` runs first, as if the user did it meanwhile.
+    void answer(MsgAnswer next, std::function<void()> whileShown = {});
+    // Runs for every caption the run sets, before the run goes on.
+    void onCaption(std::function<void(const QString&)> action) {
+        captionAction = std::move(action);
+    }
+
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
+    void setCaption(const QString& caption) override;
+    void setBusyPointer(bool busy) override;
+    void setFocus(MoverControl control) override;
+    void openFileManager(const QString& folder) override;
+    void closeMainWindow() override;
+
+    QStringList events;
+    std::vector<Box> boxes;
+    QStringList captions;
+    bool busy = false;
+
+    QStringList boxTexts() const;
+    bool scriptUsedUp() const { return answers.empty(); }
+
+private:
+    struct Answer {
+        MsgAnswer answer;
+        std::function<void()> whileShown;
+    };
+    std::deque<Answer> answers;
+    std::function<void(const QString&)> captionAction;
+};
