@@ -1,0 +1,104 @@
+// The mover pages in a real browser engine: a redirect page takes the browser to its new
+// page, and a framed-forwarding page shows the new page inside its frame "redirect".
+#include "movers/mover_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <functional>
+
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+
+class MoverPagesInBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("old")));
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("new")));
+        write(QStringLiteral("new/page.htm"),
+              "<html><head><title>Arrived at the new page</title></head><body>new</body></html>");
+    }
+
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QString newPageAddress() const {
+        return QUrl::fromLocalFile(dir.filePath(QStringLiteral("new/page.htm"))).toString();
+    }
+
+    // Loads an old page and waits until `done` holds or the time is up.
+    bool loadAndWaitFor(const QString& oldName, const std::function<bool()>& done) {
+        view.load(QUrl::fromLocalFile(dir.filePath(oldName)));
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (done()) {
+                loop.quit();
+            }
+        });
+        QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+        poll.start(50);
+        loop.exec();
+        return done();
+    }
+
+    // The result of a script in the shown page, as text.
+    QString evaluate(const QString& script) {
+        QString result;
+        QEventLoop loop;
+        view.page()->runJavaScript(script, [&](const QVariant& value) {
+            result = value.toString();
+            loop.quit();
+        });
+        QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return result;
+    }
+
+    QTemporaryDir dir;
+    QWebEngineView view;
+};
+
+} // namespace
+
+TEST_F(MoverPagesInBrowserTest, ARedirectPageWithoutDelayArrivesAtTheNewPage) {
+    write(QStringLiteral("old/page.htm"),
+          PageFileBytes(RedirectPage({QStringLiteral("Old page"), 0, newPageAddress()}), false));
+
+    EXPECT_TRUE(loadAndWaitFor(
+        QStringLiteral("old/page.htm"),
+        [this] { return view.title() == QStringLiteral("Arrived at the new page"); }))
+        << "title shown: " << view.title().toStdString();
+    EXPECT_EQ(view.url().toString(), newPageAddress());
+}
+
+TEST_F(MoverPagesInBrowserTest, AFramedPageShowsTheNewPageInsideItsFrame) {
+    write(
+        QStringLiteral("old/page.htm"),
+        PageFileBytes(FramedForwardPage({QStringLiteral("Old page"), 0, newPageAddress()}), false));
+    const QString frameTitle =
+        QStringLiteral("(function() { try { return window.frames['redirect'].document.title; }"
+                       " catch (e) { return 'no access: ' + e; } })()");
+
+    EXPECT_TRUE(loadAndWaitFor(
+        QStringLiteral("old/page.htm"),
+        [&] { return evaluate(frameTitle) == QStringLiteral("Arrived at the new page"); }))
+        << "frame title: " << evaluate(frameTitle).toStdString();
+    EXPECT_EQ(view.title(), QStringLiteral("Old page"));
+    EXPECT_EQ(view.url(), QUrl::fromLocalFile(dir.filePath(QStringLiteral("old/page.htm"))));
+    EXPECT_EQ(evaluate(QStringLiteral("window.frames['redirect'].location.href")),
+              newPageAddress());
+}
