@@ -1,0 +1,57 @@
+#include "windows/companion_window_fixture.h"
+
+#include "windows/directory_list.h"
+#include "windows/frmBrowse.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+
+void CompanionWindowTest::TearDown() {
+    MainWindowTest::TearDown();
+    destroyUnloadedWindows();
+}
+
+frmBrowse& CompanionWindowTest::browse() {
+    window->cmdBrowse->click();
+    EXPECT_TRUE(frmBrowse::isLoaded());
+    return frmBrowse::instance();
+}
+
+QStringList CompanionWindowTest::directoryEntries() {
+    const DirectoryList& list = *frmBrowse::instance().Dir1;
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) {
+        texts << list.item(row)->text();
+    }
+    return texts;
+}
+
+QPoint CompanionWindowTest::entryCentre(const QString& text) {
+    DirectoryList& list = *frmBrowse::instance().Dir1;
+    const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+    EXPECT_EQ(found.size(), 1) << "entries: " << directoryEntries().join(u'|').toStdString();
+    if (found.isEmpty()) {
+        return {-1, -1};
+    }
+    list.scrollToItem(found.first());
+    return list.visualItemRect(found.first()).center();
+}
+
+void CompanionWindowTest::clickEntry(const QString& text) {
+    QTest::mouseClick(frmBrowse::instance().Dir1->viewport(), Qt::LeftButton, {},
+                      entryCentre(text));
+}
+
+// As the window system delivers it: a click, then a double-click press and its release.
+void CompanionWindowTest::doubleClickEntry(const QString& text) {
+    QWidget* viewport = frmBrowse::instance().Dir1->viewport();
+    const QPoint centre = entryCentre(text);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+}
+
+void CompanionWindowTest::destroyUnloadedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "support/main_window_fixture.h"
+#include "windows/temporary_drives.h"
+
+#include <QPoint>
+#include <QStringList>
+
+class frmBrowse;
+
+// A main window started as the program starts it, with its companion windows, and with
+// drives made of temporary folders for the folder picker. Windows unloaded during a test
+// are destroyed before the next one starts.
+class CompanionWindowTest : public MainWindowTest {
+protected:
+    void TearDown() override;
+
+    // Clicks "Browse" and gives the picker it opened.
+    frmBrowse& browse();
+
+    // The entries of the picker's directory list, as shown.
+    static QStringList directoryEntries();
+    // Clicks, or double-clicks, the directory list's entry that reads `text`.
+    static void clickEntry(const QString& text);
+    static void doubleClickEntry(const QString& text);
+
+    // Destroys the windows that were unloaded, as the event loop would.
+    static void destroyUnloadedWindows();
+
+    TemporaryDrives drives;
+
+private:
+    // Where the entry that reads `text` shows, scrolled into sight.
+    static QPoint entryCentre(const QString& text);
+};

@@ -1,0 +1,112 @@
+// The picker's drive list: the drives it offers, what picking one does to the directory
+// list, and a drive that cannot be read.
+#include "windows/companion_window_fixture.h"
+#include "windows/directory_list.h"
+#include "windows/drive_list.h"
+#include "windows/frmBrowse.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+using PickerDrivesTest = CompanionWindowTest;
+
+namespace {
+
+QStringList offeredDrives(const DriveList& list) {
+    QStringList designations;
+    for (int index = 0; index < list.count(); ++index) {
+        designations << list.itemText(index);
+    }
+    return designations;
+}
+
+void pickDrive(frmBrowse& picker, const QString& designation) {
+    const int index = picker.Drive1->findText(designation);
+    ASSERT_GE(index, 0) << designation.toStdString();
+    picker.Drive1->setCurrentIndex(index);
+}
+
+} // namespace
+
+TEST_F(PickerDrivesTest, OffersEveryDriveByItsDesignationInOrderOfMountPoint) {
+    start();
+    frmBrowse& picker = browse();
+
+    EXPECT_EQ(offeredDrives(*picker.Drive1),
+              QStringList({TemporaryDrives::rootDesignation(), drives.firstDesignation(),
+                           drives.offlineDesignation(), drives.secondDesignation()}));
+}
+
+TEST_F(PickerDrivesTest, PickingADriveMovesToItsRootAndBackToTheFolderLastShownThere) {
+    start(sitePath());
+    frmBrowse& picker = browse();
+
+    pickDrive(picker, drives.firstDesignation());
+    EXPECT_EQ(picker.Dir1->path(), drives.first());
+
+    pickDrive(picker, TemporaryDrives::rootDesignation());
+    EXPECT_EQ(picker.Dir1->path(), sitePath());
+}
+
+TEST_F(PickerDrivesTest, EachDriveKeepsTheLastFolderOpenedOnIt) {
+    QDir(drives.first()).mkpath(QStringLiteral("deep/er"));
+    start();
+    frmBrowse& picker = browse();
+    pickDrive(picker, drives.firstDesignation());
+    doubleClickEntry(QStringLiteral("deep"));
+    doubleClickEntry(QStringLiteral("er"));
+
+    pickDrive(picker, drives.secondDesignation());
+    EXPECT_EQ(picker.Dir1->path(), drives.second());
+    pickDrive(picker, drives.firstDesignation());
+
+    EXPECT_EQ(picker.Dir1->path(), drives.first(QStringLiteral("deep/er")));
+}
+
+TEST_F(PickerDrivesTest, AFreshPickerForgetsTheFoldersOfEarlierOnes) {
+    start(drives.first(QStringLiteral("site")));
+    browse().cmdCancel->click();
+    window->txtMap->clear();
+
+    frmBrowse& picker = browse();
+    pickDrive(picker, drives.firstDesignation());
+
+    EXPECT_EQ(picker.Dir1->path(), drives.first());
+}
+
+TEST_F(PickerDrivesTest, ADriveThatCannotBeReadIsReportedAndTheListGoesBack) {
+    start(sitePath());
+    frmBrowse& picker = browse();
+    boxes.answer({MsgAnswer::OK});
+
+    pickDrive(picker, drives.offlineDesignation());
+
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text,
+              QStringLiteral("The disk %1 cannot be read.").arg(drives.offlineDesignation()));
+    EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(picker.Drive1->Drive(), TemporaryDrives::rootDesignation());
+    EXPECT_EQ(picker.Dir1->path(), sitePath());
+
+    pickDrive(picker, drives.secondDesignation());
+    picker.cmdOK->click();
+    EXPECT_EQ(window->txtMap->text(), drives.second());
+}
+
+TEST_F(PickerDrivesTest, AFolderThatCannotBeOpenedAnyMoreIsReportedAndTheListStays) {
+    QDir(sitePath()).mkpath(QStringLiteral("news"));
+    start(sitePath());
+    frmBrowse& picker = browse();
+    ASSERT_TRUE(QDir(sitePath()).rmdir(QStringLiteral("news")));
+    boxes.answer({MsgAnswer::OK});
+
+    doubleClickEntry(QStringLiteral("news"));
+
+    ASSERT_EQ(boxes.shown().size(), 1U);
+    EXPECT_EQ(boxes.shown()[0].text,
+              QStringLiteral("The folder %1 cannot be read.").arg(sitePath("news")));
+    EXPECT_EQ(boxes.shown()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(picker.Dir1->path(), sitePath());
+    EXPECT_TRUE(frmBrowse::isLoaded());
+}
