@@ -1,6 +1,7 @@
 #include "windows/companion_window_fixture.h"
 
 #include "windows/directory_list.h"
+#include "windows/drive_list.h"
 #include "windows/frmBrowse.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,13 @@ frmBrowse& CompanionWindowTest::browse() {
     window->cmdBrowse->click();
     EXPECT_TRUE(frmBrowse::isLoaded());
     return frmBrowse::instance();
+}
+
+void CompanionWindowTest::pickDrive(const QString& designation) {
+    DriveList& list = *frmBrowse::instance().Drive1;
+    const int index = list.findText(designation);
+    EXPECT_GE(index, 0) << designation.toStdString();
+    list.setCurrentIndex(index);
 }
 
 QStringList CompanionWindowTest::directoryEntries() {

@@ -18,6 +18,8 @@ protected:
     // Clicks "Browse" and gives the picker it opened.
     frmBrowse& browse();
 
+    // Picks the drive of this designation in the picker's drive list.
+    static void pickDrive(const QString& designation);
     // The entries of the picker's directory list, as shown.
     static QStringList directoryEntries();
     // Clicks, or double-clicks, the directory list's entry that reads `text`.

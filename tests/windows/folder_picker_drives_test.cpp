@@ -21,12 +21,6 @@ QStringList offeredDrives(const DriveList& list) {
     return designations;
 }
 
-void pickDrive(frmBrowse& picker, const QString& designation) {
-    const int index = picker.Drive1->findText(designation);
-    ASSERT_GE(index, 0) << designation.toStdString();
-    picker.Drive1->setCurrentIndex(index);
-}
-
 } // namespace
 
 TEST_F(PickerDrivesTest, OffersEveryDriveByItsDesignationInOrderOfMountPoint) {
@@ -42,10 +36,10 @@ TEST_F(PickerDrivesTest, PickingADriveMovesToItsRootAndBackToTheFolderLastShownT
     start(sitePath());
     frmBrowse& picker = browse();
 
-    pickDrive(picker, drives.firstDesignation());
+    pickDrive(drives.firstDesignation());
     EXPECT_EQ(picker.Dir1->path(), drives.first());
 
-    pickDrive(picker, TemporaryDrives::rootDesignation());
+    pickDrive(TemporaryDrives::rootDesignation());
     EXPECT_EQ(picker.Dir1->path(), sitePath());
 }
 
@@ -53,13 +47,13 @@ TEST_F(PickerDrivesTest, EachDriveKeepsTheLastFolderOpenedOnIt) {
     QDir(drives.first()).mkpath(QStringLiteral("deep/er"));
     start();
     frmBrowse& picker = browse();
-    pickDrive(picker, drives.firstDesignation());
+    pickDrive(drives.firstDesignation());
     doubleClickEntry(QStringLiteral("deep"));
     doubleClickEntry(QStringLiteral("er"));
 
-    pickDrive(picker, drives.secondDesignation());
+    pickDrive(drives.secondDesignation());
     EXPECT_EQ(picker.Dir1->path(), drives.second());
-    pickDrive(picker, drives.firstDesignation());
+    pickDrive(drives.firstDesignation());
 
     EXPECT_EQ(picker.Dir1->path(), drives.first(QStringLiteral("deep/er")));
 }
@@ -70,7 +64,7 @@ TEST_F(PickerDrivesTest, AFreshPickerForgetsTheFoldersOfEarlierOnes) {
     window->txtMap->clear();
 
     frmBrowse& picker = browse();
-    pickDrive(picker, drives.firstDesignation());
+    pickDrive(drives.firstDesignation());
 
     EXPECT_EQ(picker.Dir1->path(), drives.first());
 }
@@ -80,7 +74,7 @@ TEST_F(PickerDrivesTest, ADriveThatCannotBeReadIsReportedAndTheListGoesBack) {
     frmBrowse& picker = browse();
     boxes.answer({MsgAnswer::OK});
 
-    pickDrive(picker, drives.offlineDesignation());
+    pickDrive(drives.offlineDesignation());
 
     ASSERT_EQ(boxes.shown().size(), 1U);
     EXPECT_EQ(boxes.shown()[0].text,
@@ -89,7 +83,7 @@ TEST_F(PickerDrivesTest, ADriveThatCannotBeReadIsReportedAndTheListGoesBack) {
     EXPECT_EQ(picker.Drive1->Drive(), TemporaryDrives::rootDesignation());
     EXPECT_EQ(picker.Dir1->path(), sitePath());
 
-    pickDrive(picker, drives.secondDesignation());
+    pickDrive(drives.secondDesignation());
     picker.cmdOK->click();
     EXPECT_EQ(window->txtMap->text(), drives.second());
 }

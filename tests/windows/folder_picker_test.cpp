@@ -126,7 +126,7 @@ TEST_F(PickerTest, OkAtAnotherDrivesRootWritesItsMountPoint) {
     start(sitePath());
     frmBrowse& picker = browse();
 
-    picker.Drive1->setCurrentIndex(picker.Drive1->findText(drives.firstDesignation()));
+    pickDrive(drives.firstDesignation());
     ASSERT_EQ(picker.Dir1->path(), drives.first());
     picker.cmdOK->click();
 
