@@ -148,8 +148,12 @@ TEST_F(PickerTest, EnterOnTheDriveListConfirmsAndEnterOnTheDirectoryListOpensAFo
     EXPECT_EQ(window->txtMap->text(), sitePath(QStringLiteral("news")));
 }
 
-class PickerLeftWithoutOk : public PickerTest,
-                            public ::testing::WithParamInterface<void (*)(frmBrowse&)> {};
+struct WayOut {
+    const char* name;
+    void (*leave)(frmBrowse& picker);
+};
+
+class PickerLeftWithoutOk : public PickerTest, public ::testing::WithParamInterface<WayOut> {};
 
 TEST_P(PickerLeftWithoutOk, LeavesTheFolderTextAloneAndThePageListEmpty) {
     writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
@@ -158,7 +162,7 @@ TEST_P(PickerLeftWithoutOk, LeavesTheFolderTextAloneAndThePageListEmpty) {
     frmBrowse& picker = browse();
     doubleClickEntry(QStringLiteral("news"));
 
-    GetParam()(picker);
+    GetParam().leave(picker);
 
     EXPECT_FALSE(frmBrowse::isLoaded());
     EXPECT_FALSE(picker.isVisible());
@@ -167,12 +171,23 @@ TEST_P(PickerLeftWithoutOk, LeavesTheFolderTextAloneAndThePageListEmpty) {
     EXPECT_EQ(window->lstFiles->count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(CancelEscapeAndCloseBox, PickerLeftWithoutOk,
-                         ::testing::Values([](frmBrowse& picker) { picker.cmdCancel->click(); },
-                                           [](frmBrowse& picker) {
-                                               QTest::keyClick(picker.Drive1, Qt::Key_Escape);
-                                           },
-                                           [](frmBrowse& picker) { picker.close(); }));
+INSTANTIATE_TEST_SUITE_P(Picker, PickerLeftWithoutOk,
+                         ::testing::Values(WayOut{"Cancel",
+                                                  [](frmBrowse& picker) {
+                                                      picker.cmdCancel->click();
+                                                  }},
+                                           WayOut{"Escape",
+                                                  [](frmBrowse& picker) {
+                                                      QTest::keyClick(picker.Drive1,
+                                                                      Qt::Key_Escape);
+                                                  }},
+                                           WayOut{"CloseBox",
+                                                  [](frmBrowse& picker) {
+                                                      picker.close();
+                                                  }}),
+                         [](const ::testing::TestParamInfo<WayOut>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(PickerTest, BrowseWhileOpenPresetsTheSamePickerAgainAndBringsItToTheFront) {
     writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
