@@ -11,9 +11,9 @@ MsgAnswer ScriptedMoverHost::MsgBox(const QString& text, MsgButtons buttons, Msg
     boxes.push_back({text, buttons, icon});
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted box: " << text.toStdString();
-        // The answer that ends a run, so a test that went wrong stops at once.
+        // Answers that always move a run on, so a test that went wrong still ends.
         return buttons == MsgButtons::YesNo              ? MsgAnswer::No
-               : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Abort
+               : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Ignore
                                                          : MsgAnswer::OK;
     }
     Answer next = std::move(answers.front());
