@@ -71,5 +71,5 @@ FileError FileError::fromSystem(std::error_code code) {
 }
 
 QString FileError::message() const {
-    return QStringLiteral("Error %1: %2").arg(number).arg(description);
+    return QStringLiteral("Error %1: %2").arg(QString::number(number), description);
 }

@@ -21,7 +21,9 @@ private:
 };
 
 QString progressCaption(const QString& address, qsizetype counter, qsizetype last) {
-    return QStringLiteral("Zandrift - %1 - %2/%3").arg(address).arg(counter).arg(last);
+    // One pass of arg(), so a "%2" in the address stays as it is.
+    return QStringLiteral("Zandrift - %1 - %2/%3")
+        .arg(address, QString::number(counter), QString::number(last));
 }
 
 } // namespace

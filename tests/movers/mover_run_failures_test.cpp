@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <functional>
+
 namespace {
 
 class MoverFailuresTest : public MoverRunTest {
@@ -17,13 +19,20 @@ protected:
     QByteArray expectedPage(const QString& name) const {
         return RedirectBytes(name.toUtf8(), "http://new.example/" + name.toUtf8());
     }
-    // When the run sets the caption of a page, makes its target a folder.
-    void makeTargetAFolderAt(const QString& name) {
-        host.onCaption([this, name](const QString& caption) {
+    // Runs `action` when the run comes to the second page, b.htm.
+    void atTheSecondPage(std::function<void()> action) {
+        host.onCaption([action](const QString& caption) {
             if (caption.endsWith(QStringLiteral(" - 1/2"))) {
-                QDir().mkpath(output(name) + QStringLiteral("/inside"));
+                action();
             }
         });
+    }
+    void makeTheSecondTargetAFolder() {
+        atTheSecondPage([this] { QDir().mkpath(output(QStringLiteral("b.htm/inside"))); });
+    }
+    // The next `times` writes fail as on a full disk.
+    void fillTheDiskAtTheSecondPage(int times) {
+        atTheSecondPage([this, times] { files.fail(FaultyFiles::Operation::Write, 61, times); });
     }
     void expectStoppedWithoutEnding() const {
         EXPECT_FALSE(host.events.contains(QStringLiteral("close")));
@@ -72,7 +81,7 @@ TEST_F(MoverFailuresTest, IgnoringEveryFailureRunsToTheEnd) {
 }
 
 TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesThePage) {
-    makeTargetAFolderAt(QStringLiteral("b.htm"));
+    makeTheSecondTargetAFolder();
     host.answer(MsgAnswer::Retry,
                 [this] { QDir(output(QStringLiteral("b.htm"))).removeRecursively(); });
     host.answer(MsgAnswer::OK);
@@ -87,7 +96,7 @@ TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesTh
 }
 
 TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
-    makeTargetAFolderAt(QStringLiteral("b.htm"));
+    makeTheSecondTargetAFolder();
     host.answer(MsgAnswer::Ignore); // opening b.htm
     host.answer(MsgAnswer::Ignore); // writing b.htm with no page file open
     host.answer(MsgAnswer::OK);
@@ -116,11 +125,7 @@ TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) 
 }
 
 TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
-    host.onCaption([this](const QString& caption) {
-        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
-            files.fail(FaultyFiles::Operation::Write, 61);
-        }
-    });
+    fillTheDiskAtTheSecondPage(1);
     host.answer(MsgAnswer::Retry);
     host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(names));
@@ -133,11 +138,7 @@ TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
 }
 
 TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesAnEmptyPage) {
-    host.onCaption([this](const QString& caption) {
-        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
-            files.fail(FaultyFiles::Operation::Write, 61);
-        }
-    });
+    fillTheDiskAtTheSecondPage(1);
     host.answer(MsgAnswer::Ignore);
     host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(names));
@@ -147,11 +148,7 @@ TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesAnEmptyPage) {
 }
 
 TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
-    host.onCaption([this](const QString& caption) {
-        if (caption.endsWith(QStringLiteral(" - 1/2"))) {
-            files.fail(FaultyFiles::Operation::Write, 61, 2);
-        }
-    });
+    fillTheDiskAtTheSecondPage(2);
     host.answer(MsgAnswer::Retry);
     host.answer(MsgAnswer::Abort);
     run(RedirectPages(), inputs(names));

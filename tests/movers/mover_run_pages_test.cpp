@@ -149,3 +149,17 @@ TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
               FramedBytes(sitePath(QStringLiteral("32769.htm")).toUtf8(),
                           "http://new.example/32769.htm"));
 }
+
+TEST_F(MoverPagesTest, TheCaptionShowsTheAddressAsGivenEvenWithPercentSigns) {
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")});
+    given.newAddress = QStringLiteral("http://new.example/%1%2%3/");
+    run(FramedForwardPages(), given);
+
+    EXPECT_EQ(host.captions,
+              QStringList({QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 0/1"),
+                           QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 1/1")}));
+    EXPECT_EQ(
+        ReadFile(outputPath(FramedForwardPages(), QStringLiteral("b.htm"))),
+        FramedBytes(sitePath(QStringLiteral("b.htm")).toUtf8(), "http://new.example/%1%2%3/b.htm"));
+}
