@@ -109,6 +109,11 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    if (moverRunning) {
+        closeAfterRun = true;
+        event->ignore();
+        return;
+    }
     Form_Unload();
     event->accept();
 }

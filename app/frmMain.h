@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class FileManager;
+struct MoverKind;
 class MessageBoxes;
 class QGroupBox;
 class QLineEdit;
@@ -63,10 +64,15 @@ private:
     void cmdDelay_Click();
     void cmdCreate_Click();
     void cmdFrames_Click();
+    void runMoverCommand(const MoverKind& kind);
     void cmdBrowse_Click();
     void loadCompanionWindows();
     void Form_Unload();
 
     MessageBoxes& messageBoxes;
     FileManager& desktopFileManager;
+    // A run repaints the window while it works; a close asked for meanwhile (by the window
+    // manager or a termination signal) waits until the run has ended.
+    bool moverRunning = false;
+    bool closeAfterRun = false;
 };

@@ -4,9 +4,19 @@
 #include "movers/mover_kinds.h"
 
 void frmMain::cmdCreate_Click() {
-    RunMoverCommand(*this, RedirectPages());
+    runMoverCommand(RedirectPages());
 }
 
 void frmMain::cmdFrames_Click() {
-    RunMoverCommand(*this, FramedForwardPages());
+    runMoverCommand(FramedForwardPages());
+}
+
+void frmMain::runMoverCommand(const MoverKind& kind) {
+    moverRunning = true;
+    RunMoverCommand(*this, kind);
+    moverRunning = false;
+    if (closeAfterRun) {
+        closeAfterRun = false;
+        close();
+    }
 }

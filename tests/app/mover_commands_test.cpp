@@ -1,9 +1,11 @@
 #include "support/main_window_fixture.h"
+#include "support/qstring_printer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -132,4 +134,22 @@ TEST_F(MoverCommandsTest, WithoutADelayTheFocusGoesToTheDelayButton) {
     EXPECT_EQ(window->focusWidget(), window->cmdDelay);
     EXPECT_FALSE(QFileInfo::exists(sitePath(QStringLiteral("zandrifts"))));
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MoverCommandsTest, ACloseAskedForDuringARunWaitsUntilTheRunHasEnded) {
+    giveAddress();
+    bool openWhenDone = false;
+    boxes.whenShown = [this, &openWhenDone](const ScriptedBoxes::Shown& box) {
+        if (box.text == QStringLiteral("done")) {
+            openWhenDone = window->isVisible();
+        }
+    };
+    boxes.answer({MsgAnswer::OK});
+    // Delivered while the run lets the window repaint, as a window manager's close would be.
+    QTimer::singleShot(0, window.get(), [this] { window->close(); });
+    window->cmdFrames->click();
+
+    EXPECT_TRUE(openWhenDone);
+    EXPECT_TRUE(QFileInfo::exists(sitePath(QStringLiteral("framedforward/b.html"))));
+    EXPECT_FALSE(window->isVisible());
 }

@@ -13,6 +13,9 @@ void ScriptedBoxes::type(std::initializer_list<QString> next) {
 MsgAnswer ScriptedBoxes::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                 const QString& title) {
     boxes.push_back({text, buttons, icon, title, {}, false});
+    if (whenShown) {
+        whenShown(boxes.back());
+    }
     if (answers.empty()) {
         ADD_FAILURE() << "unscripted message box: " << text.toStdString();
         return buttons == MsgButtons::YesNo              ? MsgAnswer::Yes

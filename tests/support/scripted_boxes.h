@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Message and input boxes that answer from a script and record every box shown.
@@ -30,6 +31,9 @@ public:
                      const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+
+    // Runs as each box shows, before it is answered: a look at the program while it waits.
+    std::function<void(const Shown&)> whenShown;
 
     const std::vector<Shown>& shown() const { return boxes; }
     QStringList texts() const;
