@@ -1,4 +1,5 @@
 #include "support/main_window_fixture.h"
+#include "support/qstring_printer.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,5 @@
 #include "app/main_window_mover_host.h"
+#include "support/qstring_printer.h"
 
 #include "support/main_window_fixture.h"
 

@@ -1,6 +1,7 @@
 // The real message and input boxes, driven as a user would: find the modal box, read it,
 // press a button.
 #include "platform/qt_message_boxes.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

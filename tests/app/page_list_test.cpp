@@ -1,5 +1,6 @@
 #include "app/page_information.h"
 #include "support/main_window_fixture.h"
+#include "support/qstring_printer.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
 // The mover pages in a real browser engine: a redirect page takes the browser to its new
 // page, and a framed-forwarding page shows the new page inside its frame "redirect".
 #include "movers/mover_pages.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "movers/disk_files.h"
+#include "support/qstring_printer.h"
 
 #include "folder_tree.h"
 

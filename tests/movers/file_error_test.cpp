@@ -1,4 +1,5 @@
 #include "movers/file_error.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

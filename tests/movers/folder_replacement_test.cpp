@@ -1,4 +1,5 @@
 #include "movers/folder_replacement.h"
+#include "support/qstring_printer.h"
 
 #include "folder_tree.h"
 

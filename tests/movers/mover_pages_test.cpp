@@ -1,4 +1,5 @@
 #include "movers/mover_pages.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

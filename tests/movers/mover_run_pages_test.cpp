@@ -1,4 +1,5 @@
 #include "mover_run_fixture.h"
+#include "support/qstring_printer.h"
 
 #include <QDir>
 

@@ -1,4 +1,5 @@
 #include "movers/page_title.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

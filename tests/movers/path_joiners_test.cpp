@@ -1,4 +1,5 @@
 #include "movers/path_joiners.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "movers/whole_number.h"
+#include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
 

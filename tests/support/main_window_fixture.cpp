@@ -1,5 +1,6 @@
 #include "support/main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,8 @@ void MainWindowTest::TearDown() {
     if (window) {
         closeMainWindow();
     }
+    // Windows unloaded during the test are destroyed now, so the next test starts afresh.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 frmMain& MainWindowTest::start(const std::optional<QString>& folder) {

@@ -1,6 +1,7 @@
 // The companion windows over a run: loaded hidden with the main window's icon at start-up,
 // loaded afresh from their design after an unload, and unloaded when the main window
 // closes, so that the program ends.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/frmBrowse.h"
 #include "windows/frmBrowser.h"

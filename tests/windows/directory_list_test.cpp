@@ -1,5 +1,6 @@
 // The directory list on its own: what it shows of a folder, its path, and paths it cannot
 // go to.
+#include "support/qstring_printer.h"
 #include "windows/directory_list.h"
 
 #include <gtest/gtest.h>

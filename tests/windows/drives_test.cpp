@@ -1,4 +1,5 @@
 // Drives: which drive holds a path, designations, and the volumes of this machine.
+#include "support/qstring_printer.h"
 #include "windows/drives.h"
 
 #include <gtest/gtest.h>

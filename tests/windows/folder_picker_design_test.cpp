@@ -1,5 +1,6 @@
 // The folder picker as designed: caption, controls in twips, tooltips, the default and the
 // cancel button, where the focus starts, and no resize handling.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"

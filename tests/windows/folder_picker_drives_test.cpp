@@ -1,5 +1,6 @@
 // The picker's drive list: the drives it offers, what picking one does to the directory
 // list, and a drive that cannot be read.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"

@@ -1,6 +1,7 @@
 // "Browse" presets the folder picker from the folder text; "OK" hands the directory list's
 // current folder to the main window, which lists its pages; the ways out without "OK" change
 // nothing.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"

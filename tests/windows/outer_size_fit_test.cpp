@@ -1,4 +1,5 @@
 // The size a window gives its one control: outer size in twips less the margins.
+#include "support/qstring_printer.h"
 #include "windows/outer_size_fit.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // ShowPreview: the page text buffer shown in the page preview window's web view.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/frmBrowser.h"
 #include "windows/web_browser_view.h"

@@ -1,5 +1,6 @@
 // The scratchpad window: hidden for the whole run, a wrapping text box that follows the
 // window's outer size.
+#include "support/qstring_printer.h"
 #include "windows/companion_window_fixture.h"
 #include "windows/frmBrowse.h"
 #include "windows/frmTextpad.h"
