@@ -11,10 +11,6 @@ protected:
         MainWindowTest::SetUp();
         start();
     }
-    void giveAddress(const QString& text) {
-        boxes.type({text});
-        window->cmdNewAddress->click();
-    }
 };
 
 const QString kAddressPrompt = QStringLiteral(
@@ -50,8 +46,7 @@ TEST_F(AddressAndDelayTest, ASecondAddressBoxShowsTheAddressAsTitleAndCancelClea
 }
 
 TEST_F(AddressAndDelayTest, GivingTheAddressAfterTheDelayBringsNothingForward) {
-    boxes.type({QStringLiteral("10")});
-    window->cmdDelay->click();
+    giveDelay(QStringLiteral("10"));
     giveAddress(QStringLiteral("http://new.example"));
     EXPECT_FALSE(window->cmdCreate->isVisible());
 }
@@ -77,8 +72,7 @@ TEST_F(AddressAndDelayTest, TheDelayBoxComesBackUntilAnUsableDelayIsGiven) {
 
 TEST_F(AddressAndDelayTest, ADelayWithoutAnAddressOnlyChangesTheCaption) {
     window->cmdNewAddress->setFocus();
-    boxes.type({QStringLiteral(" 7 ")});
-    window->cmdDelay->click();
+    giveDelay(QStringLiteral(" 7 "));
     EXPECT_EQ(window->intDelay, 7);
     EXPECT_EQ(window->cmdDelay->text(), QStringLiteral("Delay: 7"));
     EXPECT_FALSE(window->cmdCreate->isVisible());
@@ -87,8 +81,7 @@ TEST_F(AddressAndDelayTest, ADelayWithoutAnAddressOnlyChangesTheCaption) {
 
 TEST_F(AddressAndDelayTest, ADelayOfZeroIsAcceptedButBringsNothingForward) {
     giveAddress(QStringLiteral("http://new.example"));
-    boxes.type({QStringLiteral("0")});
-    window->cmdDelay->click();
+    giveDelay(QStringLiteral("0"));
     EXPECT_EQ(window->intDelay, 0);
     EXPECT_EQ(window->cmdDelay->text(), QStringLiteral("Delay: 0"));
     EXPECT_FALSE(window->cmdCreate->isVisible());
@@ -99,8 +92,7 @@ TEST_F(AddressAndDelayTest, WholeNumbersInOtherFormsAreStoredAsTheirValue) {
          {std::pair{QStringLiteral("2.0"), QStringLiteral("Delay: 2")},
           std::pair{QStringLiteral("1e3"), QStringLiteral("Delay: 1000")},
           std::pair{QStringLiteral("32767"), QStringLiteral("Delay: 32767")}}) {
-        boxes.type({typed});
-        window->cmdDelay->click();
+        giveDelay(typed);
         EXPECT_EQ(window->cmdDelay->text(), caption);
     }
 }

@@ -17,14 +17,7 @@ protected:
         writeSiteFile(QStringLiteral("b.html"), "<html>no title</html>");
         start(sitePath());
     }
-    void giveAddress() {
-        boxes.type({QStringLiteral("http://new.example")});
-        window->cmdNewAddress->click();
-    }
-    void giveDelay() {
-        boxes.type({QStringLiteral("0")});
-        window->cmdDelay->click();
-    }
+    void giveTheNewAddress() { giveAddress(QStringLiteral("http://new.example")); }
     QByteArray read(const QString& name) const {
         QFile file(sitePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -35,8 +28,8 @@ protected:
 } // namespace
 
 TEST_F(MoverCommandsTest, CreateMoversWritesThePagesSaysDoneAndClosesTheMainWindow) {
-    giveAddress();
-    giveDelay();
+    giveTheNewAddress();
+    giveDelay(QStringLiteral("0"));
     boxes.answer({MsgAnswer::OK});
     window->cmdCreate->click();
 
@@ -65,7 +58,7 @@ TEST_F(MoverCommandsTest, CreateMoversWritesThePagesSaysDoneAndClosesTheMainWind
 }
 
 TEST_F(MoverCommandsTest, CreateFramesSaysDoneAndLeavesTheWindowOpenWithTheLastCount) {
-    giveAddress();
+    giveTheNewAddress();
     boxes.answer({MsgAnswer::OK});
     window->cmdFrames->click();
 
@@ -83,7 +76,7 @@ TEST_F(MoverCommandsTest, CreateFramesSaysDoneAndLeavesTheWindowOpenWithTheLastC
 }
 
 TEST_F(MoverCommandsTest, ASecondCreateFramesAsksToReplaceTheFolder) {
-    giveAddress();
+    giveTheNewAddress();
     boxes.answer({MsgAnswer::OK});
     window->cmdFrames->click();
     boxes.answer({MsgAnswer::Yes, MsgAnswer::OK});
@@ -101,7 +94,7 @@ TEST_F(MoverCommandsTest, ASecondCreateFramesAsksToReplaceTheFolder) {
 }
 
 TEST_F(MoverCommandsTest, NoToReplacingLeavesTheWindowOpenWithTheDefaultPointer) {
-    giveAddress();
+    giveTheNewAddress();
     QDir().mkpath(sitePath(QStringLiteral("framedforward")));
     boxes.answer({MsgAnswer::No});
     window->cmdFrames->click();
@@ -125,7 +118,7 @@ TEST_F(MoverCommandsTest, WithoutAnAddressTheFocusGoesToTheAddressButton) {
 }
 
 TEST_F(MoverCommandsTest, WithoutADelayTheFocusGoesToTheDelayButton) {
-    giveAddress();
+    giveTheNewAddress();
     boxes.answer({MsgAnswer::OK});
     window->cmdCreate->click();
 
@@ -137,7 +130,7 @@ TEST_F(MoverCommandsTest, WithoutADelayTheFocusGoesToTheDelayButton) {
 }
 
 TEST_F(MoverCommandsTest, ACloseAskedForDuringARunWaitsUntilTheRunHasEnded) {
-    giveAddress();
+    giveTheNewAddress();
     bool openWhenDone = false;
     boxes.whenShown = [this, &openWhenDone](const ScriptedBoxes::Shown& box) {
         if (box.text == QStringLiteral("done")) {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 
 void MainWindowTest::SetUp() {
@@ -33,6 +34,16 @@ frmMain& MainWindowTest::start(const std::optional<QString>& folder) {
 void MainWindowTest::closeMainWindow() {
     window->close();
     window.reset();
+}
+
+void MainWindowTest::giveAddress(const QString& text) {
+    boxes.type({text});
+    window->cmdNewAddress->click();
+}
+
+void MainWindowTest::giveDelay(const QString& text) {
+    boxes.type({text});
+    window->cmdDelay->click();
 }
 
 void MainWindowTest::storeFolder(const QString& folder) {

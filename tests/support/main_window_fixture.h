@@ -25,6 +25,10 @@ protected:
     // Closes the main window as the user would; the fixture drops it afterwards.
     void closeMainWindow();
 
+    // Types `text` into the box that "New address:", or "Delay:", opens.
+    void giveAddress(const QString& text);
+    void giveDelay(const QString& text);
+
     static void storeFolder(const QString& folder);
     static std::optional<QString> storedFolder();
 

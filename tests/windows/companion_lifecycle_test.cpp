@@ -113,9 +113,8 @@ TEST_F(LifecycleTest, ClosingTheMainWindowAfterThePickerWasConfirmedUnloadsTheOt
 TEST_F(LifecycleTest, TheRedirectGeneratorsClosingRunsTheSameShutDown) {
     writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
     start(sitePath());
-    boxes.type({QStringLiteral("https://new.example/"), QStringLiteral("5")});
-    window->cmdNewAddress->click();
-    window->cmdDelay->click();
+    giveAddress(QStringLiteral("https://new.example/"));
+    giveDelay(QStringLiteral("5"));
     boxes.answer({MsgAnswer::OK});
     browse();
 
