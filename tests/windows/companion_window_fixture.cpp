@@ -8,11 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 
-void CompanionWindowTest::TearDown() {
-    MainWindowTest::TearDown();
-    destroyUnloadedWindows();
-}
-
 frmBrowse& CompanionWindowTest::browse() {
     window->cmdBrowse->click();
     EXPECT_TRUE(frmBrowse::isLoaded());

@@ -10,11 +10,9 @@ class frmBrowse;
 
 // A main window started as the program starts it, with its companion windows, and with
 // drives made of temporary folders for the folder picker. Windows unloaded during a test
-// are destroyed before the next one starts.
+// are destroyed before the next one starts (by the main window fixture).
 class CompanionWindowTest : public MainWindowTest {
 protected:
-    void TearDown() override;
-
     // Clicks "Browse" and gives the picker it opened.
     frmBrowse& browse();
 
