@@ -13,8 +13,6 @@
 #include <memory>
 #include <optional>
 
-using PreviewTest = CompanionWindowTest;
-
 namespace {
 
 constexpr int kPageTimeout = 20000; // milliseconds; the first page starts the web engine
@@ -23,6 +21,16 @@ QString page(const QString& title) {
     return QStringLiteral("<html><head><title>%1</title></head><body><p>%1</p></body></html>")
         .arg(title);
 }
+
+class PreviewTest : public CompanionWindowTest {
+protected:
+    // Puts a page with this title in the page text buffer and shows the preview.
+    frmBrowser& preview(const QString& title) {
+        window->strPage = page(title);
+        window->ShowPreview();
+        return frmBrowser::instance();
+    }
+};
 
 // Waits until the view shows a page with this title.
 bool showsTitle(const frmBrowser& preview, const QString& title) {
@@ -50,39 +58,31 @@ int shownPreviewWindows() {
 
 TEST_F(PreviewTest, ShowsThePageTextAsAPage) {
     start();
-    window->strPage = page(QStringLiteral("Old home page"));
 
-    window->ShowPreview();
+    const frmBrowser& shown = preview(QStringLiteral("Old home page"));
 
-    frmBrowser& preview = frmBrowser::instance();
-    EXPECT_TRUE(preview.isVisible());
-    EXPECT_EQ(preview.parentWidget(), nullptr);
-    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Orvantis Browser"));
-    EXPECT_TRUE(showsTitle(preview, QStringLiteral("Old home page")))
-        << preview.brwBrowser->title().toStdString();
+    EXPECT_TRUE(shown.isVisible());
+    EXPECT_EQ(shown.parentWidget(), nullptr);
+    EXPECT_EQ(shown.windowTitle(), QStringLiteral("Orvantis Browser"));
+    EXPECT_TRUE(showsTitle(shown, QStringLiteral("Old home page")))
+        << shown.brwBrowser->title().toStdString();
 }
 
 TEST_F(PreviewTest, ShowsCharactersThatMeanSomethingInAnAddressAsWritten) {
     start();
-    window->strPage = page(QStringLiteral("100% #1 ?a=b&c"));
 
-    window->ShowPreview();
+    const frmBrowser& shown = preview(QStringLiteral("100% #1 ?a=b&c"));
 
-    EXPECT_TRUE(showsTitle(frmBrowser::instance(), QStringLiteral("100% #1 ?a=b&c")))
-        << frmBrowser::instance().brwBrowser->title().toStdString();
+    EXPECT_TRUE(showsTitle(shown, QStringLiteral("100% #1 ?a=b&c")))
+        << shown.brwBrowser->title().toStdString();
 }
 
 TEST_F(PreviewTest, ShowingTwiceShowsOneWindowWithTheSecondPage) {
     start();
-    window->strPage = page(QStringLiteral("First"));
-    window->ShowPreview();
-    frmBrowser* first = &frmBrowser::instance();
+    frmBrowser* first = &preview(QStringLiteral("First"));
     ASSERT_TRUE(showsTitle(*first, QStringLiteral("First")));
 
-    window->strPage = page(QStringLiteral("Second"));
-    window->ShowPreview();
-
-    EXPECT_EQ(&frmBrowser::instance(), first);
+    EXPECT_EQ(&preview(QStringLiteral("Second")), first);
     EXPECT_EQ(shownPreviewWindows(), 1);
     EXPECT_TRUE(showsTitle(*first, QStringLiteral("Second")));
     EXPECT_EQ(shownText(*first), QStringLiteral("Second"));
@@ -90,9 +90,7 @@ TEST_F(PreviewTest, ShowingTwiceShowsOneWindowWithTheSecondPage) {
 
 TEST_F(PreviewTest, AfterTheCloseBoxShowingOpensAFreshWindowWithTheCurrentPage) {
     start();
-    window->strPage = page(QStringLiteral("Before"));
-    window->ShowPreview();
-    QPointer<frmBrowser> closed = &frmBrowser::instance();
+    QPointer<frmBrowser> closed = &preview(QStringLiteral("Before"));
     ASSERT_TRUE(showsTitle(*closed, QStringLiteral("Before")));
 
     closed->close();
@@ -100,17 +98,14 @@ TEST_F(PreviewTest, AfterTheCloseBoxShowingOpensAFreshWindowWithTheCurrentPage) 
     destroyUnloadedWindows();
     EXPECT_TRUE(closed.isNull());
 
-    window->strPage = page(QStringLiteral("After"));
-    window->ShowPreview();
-    EXPECT_TRUE(frmBrowser::instance().isVisible());
-    EXPECT_TRUE(showsTitle(frmBrowser::instance(), QStringLiteral("After")));
+    const frmBrowser& fresh = preview(QStringLiteral("After"));
+    EXPECT_TRUE(fresh.isVisible());
+    EXPECT_TRUE(showsTitle(fresh, QStringLiteral("After")));
 }
 
 TEST_F(PreviewTest, AnEmptyPageTextShowsABlankPage) {
     start();
-    window->strPage = page(QStringLiteral("Something"));
-    window->ShowPreview();
-    ASSERT_TRUE(showsTitle(frmBrowser::instance(), QStringLiteral("Something")));
+    ASSERT_TRUE(showsTitle(preview(QStringLiteral("Something")), QStringLiteral("Something")));
 
     window->strPage.clear();
     window->ShowPreview();
