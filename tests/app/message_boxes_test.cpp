@@ -17,14 +17,16 @@
 
 namespace {
 
-// Runs `user` on the modal box as soon as it is shown.
-void whenModalShows(std::function<void(QWidget*)> user) {
+// Runs `user` on the modal box as soon as it is shown; the box must be a `Box`.
+template <class Box> void whenShown(std::function<void(Box*)> user) {
     auto* poll = new QTimer;
     poll->setInterval(10);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, user] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
             poll->stop();
             poll->deleteLater();
+            auto* box = qobject_cast<Box*>(modal);
+            ASSERT_NE(box, nullptr) << modal->metaObject()->className();
             user(box);
         }
     });
@@ -47,9 +49,7 @@ TEST(QtMessageBoxes, ShowsTextButtonsIconAndTheDefaultTitleAndReturnsTheButtonPr
     QString text, title;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenModalShows([&](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        ASSERT_NE(box, nullptr);
+    whenShown<QMessageBox>([&](QMessageBox* box) {
         text = box->text();
         title = box->windowTitle();
         buttons = buttonTexts(box);
@@ -68,9 +68,7 @@ TEST(QtMessageBoxes, ShowsTextButtonsIconAndTheDefaultTitleAndReturnsTheButtonPr
 TEST(QtMessageBoxes, ACriticalYesNoBoxAnswersNoWhenClosedWithoutAButton) {
     QtMessageBoxes boxes;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenModalShows([&](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        ASSERT_NE(box, nullptr);
+    whenShown<QMessageBox>([&](QMessageBox* box) {
         icon = box->icon();
         box->reject();
     });
@@ -83,9 +81,7 @@ TEST(QtMessageBoxes, ACriticalYesNoBoxAnswersNoWhenClosedWithoutAButton) {
 TEST(QtMessageBoxes, TheInputBoxShowsItsPromptOnTwoLinesAndReturnsTheTypedText) {
     QtMessageBoxes boxes;
     QString label, title;
-    whenModalShows([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QInputDialog*>(widget);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QInputDialog>([&](QInputDialog* dialog) {
         label = dialog->findChild<QLabel*>()->text();
         title = dialog->windowTitle();
         dialog->findChild<QLineEdit*>()->setText(QStringLiteral("http://new.example"));
@@ -100,9 +96,7 @@ TEST(QtMessageBoxes, TheInputBoxShowsItsPromptOnTwoLinesAndReturnsTheTypedText) 
 TEST(QtMessageBoxes, CancellingTheInputBoxReturnsTheEmptyText) {
     QtMessageBoxes boxes;
     QString shownDefault;
-    whenModalShows([&](QWidget* widget) {
-        auto* dialog = qobject_cast<QInputDialog*>(widget);
-        ASSERT_NE(dialog, nullptr);
+    whenShown<QInputDialog>([&](QInputDialog* dialog) {
         shownDefault = dialog->textValue();
         dialog->reject();
     });
