@@ -46,7 +46,7 @@ TEST_F(MoverChecksTest, FramedForwardPagesNeedNoDelay) {
     noDelay.delayGiven = false;
     run(FramedForwardPages(), noDelay);
 
-    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
               FramedBytes("A", "http://new.example/a.htm"));
 }
 

@@ -15,6 +15,10 @@ protected:
         writeSitePage(QStringLiteral("b.htm"), "<title>B</title>");
     }
     QString folder() const { return outputPath(FramedForwardPages()); }
+    // Puts a file into the existing output folder.
+    void putInFolder(const QString& name, const QByteArray& bytes = "old page") {
+        WriteFile(outputPath(FramedForwardPages(), name), bytes);
+    }
     QString question() const {
         return QStringLiteral("box: ") + folder() +
                QStringLiteral(" already exists. Do you want to delete it?");
@@ -22,10 +26,16 @@ protected:
     void runFrames() {
         run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
     }
+    // Answers Yes to the question and OK to the one box after it, and runs.
+    void runAnsweringYes() {
+        host.answer(MsgAnswer::Yes);
+        host.answer(MsgAnswer::OK);
+        runFrames();
+    }
     void expectFreshPages() const {
         EXPECT_EQ(FolderEntries(folder()),
                   QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
-        EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+        EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
                   FramedBytes("A", "http://new.example/a.htm"));
     }
     // The run ended at the refusal: pointer back, nothing opened, said or closed.
@@ -39,13 +49,11 @@ protected:
 } // namespace
 
 TEST_F(ExistingFolderTest, YesReplacesEveryFileOfTheFolderWithFreshPages) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("notes.txt")), "not a page");
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral(".hidden")), "hidden");
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::OK);
-    runFrames();
+    putInFolder(QStringLiteral("a.htm"));
+    putInFolder(QStringLiteral("old.htm"));
+    putInFolder(QStringLiteral("notes.txt"), "not a page");
+    putInFolder(QStringLiteral(".hidden"), "hidden");
+    runAnsweringYes();
 
     EXPECT_EQ(host.events.mid(0, 3),
               QStringList({QStringLiteral("busy"), question(),
@@ -58,16 +66,14 @@ TEST_F(ExistingFolderTest, YesReplacesEveryFileOfTheFolderWithFreshPages) {
 
 TEST_F(ExistingFolderTest, AnEmptyFolderIsReplacedWithoutAnyErrorBox) {
     QDir().mkpath(folder());
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::OK);
-    runFrames();
+    runAnsweringYes();
 
     EXPECT_EQ(host.boxTexts(), QStringList({question().mid(5), QStringLiteral("done")}));
     expectFreshPages();
 }
 
 TEST_F(ExistingFolderTest, NoTouchesNothingAndEndsTheRun) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
+    putInFolder(QStringLiteral("a.htm"));
     host.answer(MsgAnswer::No);
     runFrames();
 
@@ -78,9 +84,7 @@ TEST_F(ExistingFolderTest, NoTouchesNothingAndEndsTheRun) {
 
 TEST_F(ExistingFolderTest, ALinkInPlaceOfTheFolderIsNeverDeletedThrough) {
     ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")), folder()));
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::OK);
-    runFrames();
+    runAnsweringYes();
 
     expectEndedAfter(folder() +
                      QStringLiteral(" cannot be replaced because it is a symbolic link."));
@@ -90,9 +94,7 @@ TEST_F(ExistingFolderTest, ALinkInPlaceOfTheFolderIsNeverDeletedThrough) {
 
 TEST_F(ExistingFolderTest, AFileInPlaceOfTheFolderIsKept) {
     WriteFile(folder(), "a file named like the output folder");
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::OK);
-    runFrames();
+    runAnsweringYes();
 
     expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it is not a folder."));
     EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Critical);
@@ -100,11 +102,9 @@ TEST_F(ExistingFolderTest, AFileInPlaceOfTheFolderIsKept) {
 }
 
 TEST_F(ExistingFolderTest, AFolderHoldingASubfolderKeepsAllItHolds) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm")), "old page");
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("images/logo.png")), "png");
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::OK);
-    runFrames();
+    putInFolder(QStringLiteral("a.htm"));
+    putInFolder(QStringLiteral("images/logo.png"), "png");
+    runAnsweringYes();
 
     expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it holds \"images\", "
                                                "which is not a plain file."));
@@ -112,7 +112,7 @@ TEST_F(ExistingFolderTest, AFolderHoldingASubfolderKeepsAllItHolds) {
 }
 
 TEST_F(ExistingFolderTest, AFileThatCannotBeDeletedCanBeRetried) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFile, 70);
     host.answer(MsgAnswer::Yes);
     host.answer(MsgAnswer::Retry);
@@ -128,7 +128,7 @@ TEST_F(ExistingFolderTest, AFileThatCannotBeDeletedCanBeRetried) {
 }
 
 TEST_F(ExistingFolderTest, AnIgnoredUndeletableFileKeepsTheFolderFromBeingRemoved) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFile, 70);
     host.answer(MsgAnswer::Yes);
     host.answer(MsgAnswer::Ignore);
@@ -143,7 +143,7 @@ TEST_F(ExistingFolderTest, AnIgnoredUndeletableFileKeepsTheFolderFromBeingRemove
 }
 
 TEST_F(ExistingFolderTest, AFileRemovedWhileTheQuestionIsShownIsNoFailure) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    putInFolder(QStringLiteral("old.htm"));
     host.answer(MsgAnswer::Yes, [this] {
         QFile::remove(outputPath(FramedForwardPages(), QStringLiteral("old.htm")));
     });
@@ -155,7 +155,7 @@ TEST_F(ExistingFolderTest, AFileRemovedWhileTheQuestionIsShownIsNoFailure) {
 }
 
 TEST_F(ExistingFolderTest, AFolderThatCannotBeMadeAgainIsAnOrdinaryFailure) {
-    WriteFile(outputPath(FramedForwardPages(), QStringLiteral("old.htm")), "old page");
+    putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFolder, 57);
     host.answer(MsgAnswer::Yes);
     host.answer(MsgAnswer::Ignore); // the folder stays: making it again fails with 75

@@ -35,6 +35,11 @@ protected:
     void fillTheDiskAtTheSecondPage(int times) {
         atTheSecondPage([this, times] { files.fail(FaultyFiles::Operation::Write, 61, times); });
     }
+    void expectEveryPageWritten() const {
+        for (const QString& name : names) {
+            EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
+        }
+    }
     void expectStoppedWithoutEnding() const {
         EXPECT_FALSE(host.events.contains(QStringLiteral("close")));
         EXPECT_FALSE(host.events.join(u'\n').contains(QStringLiteral("open: ")));
@@ -90,9 +95,7 @@ TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesTh
 
     EXPECT_EQ(host.boxTexts(), QStringList({ordinaryAccessError, QStringLiteral("I'm done!")}));
     EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
-    for (const QString& name : names) {
-        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
-    }
+    expectEveryPageWritten();
     expectOnlyOutputChanged(RedirectPages());
 }
 
@@ -133,9 +136,7 @@ TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
 
     EXPECT_EQ(host.boxTexts(),
               QStringList({QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
-    for (const QString& name : names) {
-        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
-    }
+    expectEveryPageWritten();
 }
 
 TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesAnEmptyPage) {
@@ -171,7 +172,5 @@ TEST_F(MoverFailuresTest, AFailedCloseCanBeIgnored) {
 
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 57: Device I/O error"),
                                             QStringLiteral("I'm done!")}));
-    for (const QString& name : names) {
-        EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
-    }
+    expectEveryPageWritten();
 }

@@ -20,6 +20,10 @@ protected:
     QString sitePath(const QString& name = {}) const;
     // The path of a page in the output folder of a kind.
     QString outputPath(const MoverKind& kind, const QString& name = {}) const;
+    // The bytes of a page in the output folder of a kind.
+    QByteArray written(const MoverKind& kind, const QString& name) const {
+        return ReadFile(outputPath(kind, name));
+    }
     void writeSitePage(const QString& name, const QByteArray& bytes);
 
     // The inputs of a run on the site folder with the new address "http://new.example/"

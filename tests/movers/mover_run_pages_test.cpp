@@ -32,10 +32,10 @@ TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
     EXPECT_EQ(FolderEntries(outputPath(RedirectPages())), tenPages());
     for (const QString& name : tenPages()) {
         const QByteArray bytes = name.toUtf8();
-        EXPECT_EQ(ReadFile(outputPath(RedirectPages(), name)),
+        EXPECT_EQ(written(RedirectPages(), name),
                   RedirectBytes("Page " + bytes, "http://new.example/" + bytes));
     }
-    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("p3.htm"))),
+    EXPECT_EQ(written(RedirectPages(), QStringLiteral("p3.htm")),
               QByteArray("<html><head><title>Page p3.htm</title><META HTTP-EQUIV=\"Refresh\" "
                          "CONTENT=\"3;URL=http://new.example/p3.htm\"></head><body><h1>Page "
                          "p3.htm</h1><hr>You are redirected to <a "
@@ -56,9 +56,9 @@ TEST_F(MoverPagesTest, FramedPagesGoIntoTheirOwnFolderAndLeaveTheRedirectPagesAl
     host.answer(MsgAnswer::OK);
     run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
 
-    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
               FramedBytes("A", "http://new.example/a.htm"));
-    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("b.htm"))),
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("b.htm")),
               FramedBytes("B", "http://new.example/b.htm"));
     EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/1"));
     EXPECT_EQ(page, QStringLiteral("<html><head><title>B</title><frameset rows=\"100%\"><frame "
@@ -81,8 +81,7 @@ TEST_F(MoverPagesTest, TheAddressGetsASlashOnlyWhenItEndsInNoSeparator) {
         MoverInputs given = inputs({QStringLiteral("a.htm")});
         given.newAddress = address;
         run(FramedForwardPages(), given);
-        EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("a.htm"))),
-                  FramedBytes("A", target));
+        EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")), FramedBytes("A", target));
     }
 }
 
@@ -93,7 +92,7 @@ TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
     given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example");
     run(RedirectPages(), given);
 
-    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("caf\u00e9.htm"))),
+    EXPECT_EQ(written(RedirectPages(), QStringLiteral("caf\u00e9.htm")),
               RedirectBytes("Caf\xe9 & \"Cr\xe8me\"", "http://&#322;\xf3"
                                                       "d&#378;.example/caf\xe9.htm"));
 }
@@ -105,7 +104,7 @@ TEST_F(MoverPagesTest, AUtf8PageGivesAUtf8Page) {
     given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example/");
     run(RedirectPages(), given);
 
-    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("a.htm"))),
+    EXPECT_EQ(written(RedirectPages(), QStringLiteral("a.htm")),
               RedirectBytes("Caf\xc3\xa9 \xc5\x82", "http://\xc5\x82\xc3\xb3"
                                                     "d\xc5\xba.example/a.htm"));
 }
@@ -117,9 +116,9 @@ TEST_F(MoverPagesTest, APageWithoutTitleOrFileIsTitledWithItsPath) {
 
     const QByteArray untitled = sitePath(QStringLiteral("untitled.htm")).toUtf8();
     const QByteArray gone = sitePath(QStringLiteral("gone.htm")).toUtf8();
-    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("untitled.htm"))),
+    EXPECT_EQ(written(RedirectPages(), QStringLiteral("untitled.htm")),
               RedirectBytes(untitled, "http://new.example/untitled.htm"));
-    EXPECT_EQ(ReadFile(outputPath(RedirectPages(), QStringLiteral("gone.htm"))),
+    EXPECT_EQ(written(RedirectPages(), QStringLiteral("gone.htm")),
               RedirectBytes(gone, "http://new.example/gone.htm"));
 }
 
@@ -129,7 +128,7 @@ TEST_F(MoverPagesTest, ADelayOfZeroIsWrittenAsZero) {
     given.delay = 0;
     run(RedirectPages(), given);
     EXPECT_EQ(
-        ReadFile(outputPath(RedirectPages(), QStringLiteral("a.htm"))),
+        written(RedirectPages(), QStringLiteral("a.htm")),
         RedirectBytes(sitePath(QStringLiteral("a.htm")).toUtf8(), "http://new.example/a.htm", 0));
 }
 
@@ -146,7 +145,7 @@ TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
               QStringLiteral("Zandrift - http://new.example/ - 32768/32769"));
     EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 32769/32769"));
     EXPECT_EQ(FolderEntries(outputPath(FramedForwardPages())), names);
-    EXPECT_EQ(ReadFile(outputPath(FramedForwardPages(), QStringLiteral("32769.htm"))),
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("32769.htm")),
               FramedBytes(sitePath(QStringLiteral("32769.htm")).toUtf8(),
                           "http://new.example/32769.htm"));
 }
@@ -161,6 +160,6 @@ TEST_F(MoverPagesTest, TheCaptionShowsTheAddressAsGivenEvenWithPercentSigns) {
               QStringList({QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 0/1"),
                            QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 1/1")}));
     EXPECT_EQ(
-        ReadFile(outputPath(FramedForwardPages(), QStringLiteral("b.htm"))),
+        written(FramedForwardPages(), QStringLiteral("b.htm")),
         FramedBytes(sitePath(QStringLiteral("b.htm")).toUtf8(), "http://new.example/%1%2%3/b.htm"));
 }
