@@ -64,8 +64,6 @@ TEST_F(MainWindowTest, TheWindowMatchesItsDesign) {
     EXPECT_EQ(main.cmdBrowse->parentWidget(), main.Frame1);
     EXPECT_EQ(main.lstFiles->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(main.focusWidget(), main.cmdBrowse);
-    EXPECT_FALSE(main.cmdCreate->isVisible());
-    EXPECT_FALSE(main.cmdFrames->isVisible());
     EXPECT_TRUE(main.cmdNewAddress->isVisible());
     EXPECT_TRUE(main.cmdDelay->isVisible());
 }

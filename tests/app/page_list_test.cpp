@@ -10,11 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-class PageListTest : public MainWindowTest {};
-
-} // namespace
+using PageListTest = MainWindowTest;
 
 TEST_F(PageListTest, ListsPlainPageFilesWhateverTheCaseAndNothingElse) {
     for (const char* name : {"b.htm", "A.html", "Index.HTML", "old.htm.bak", "c.txt", "page.shtml",
