@@ -2,12 +2,12 @@
 #include "platform/file_manager.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/termination_signal.h"
+#include "platform/web_engine_environment.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    // The page preview's web view shares OpenGL contexts with the widgets.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandrift"));
     QApplication::setOrganizationName(QStringLiteral("Zandrift"));
