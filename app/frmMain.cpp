@@ -85,6 +85,11 @@ void frmMain::layOutControls() {
     cmdDelay->setGeometry(rectFromTwips(2760, 2400, 1575, 375));
 
     Frame1->setFocusPolicy(Qt::NoFocus);
+    // The caption sits on the frame's top line, so the controls placed inside the group box
+    // lie within its frame.
+    Frame1->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
     setTabOrder(cmdBrowse, txtMap);
     setTabOrder(txtMap, lstFiles);
     setTabOrder(lstFiles, cmdCreate);
