@@ -75,12 +75,14 @@ bool IsWholeNumber(const QString& text) {
 }
 
 std::optional<std::int16_t> ParseDelay(const QString& text) {
-    const std::optional<double> value = ParseNumber(text);
-    if (!value || *value != std::floor(*value) || *value < 0 ||
-        *value > std::numeric_limits<std::int16_t>::max()) {
+    if (!IsWholeNumber(text)) {
         return std::nullopt;
     }
-    return static_cast<std::int16_t>(*value);
+    const double value = *ParseNumber(text);
+    if (value < 0 || value > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(value);
 }
 
 } // namespace Module1
