@@ -43,7 +43,10 @@ Volume volumeOf(const QStorageInfo& volume) {
 
 const VolumeList& VolumeList::current() {
     static const MountedVolumes mounted;
-    return installedList != nullptr ? *installedList : mounted;
+    if (installedList != nullptr) {
+        return *installedList;
+    }
+    return mounted;
 }
 
 void VolumeList::install(const VolumeList* replacement) {
