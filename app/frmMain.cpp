@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 
+#include "app/command_button.h"
 #include "app/folder_setting.h"
 #include "app/page_information.h"
 #include "app/page_listing.h"
@@ -25,29 +26,22 @@ const QString kAddressPrompt =
 const QString kDelayPrompt =
     QStringLiteral("Give the delay in seconds before the page at the new address is shown");
 
-QPushButton* makeButton(const QString& caption, const QString& toolTip, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(toolTip);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
     : Frame1(new QGroupBox(QStringLiteral("Folder"), this)), txtMap(new QLineEdit(Frame1)),
-      cmdBrowse(makeButton(QStringLiteral("Browse"), QStringLiteral("Browse to select a folder"),
-                           Frame1)),
+      cmdBrowse(makeCommandButton(QStringLiteral("Browse"),
+                                  QStringLiteral("Browse to select a folder"), Frame1)),
       lstFiles(new QListWidget(this)),
-      cmdCreate(makeButton(QStringLiteral("Create Movers"), QStringLiteral("Create redirect pages"),
-                           this)),
-      cmdFrames(makeButton(QStringLiteral("Create Frames"),
-                           QStringLiteral("Create pages for framed forwarding"), this)),
-      cmdNewAddress(makeButton(QStringLiteral("New address:"),
-                               QStringLiteral("New address of the site"), this)),
-      cmdDelay(makeButton(QStringLiteral("Delay:"),
-                          QStringLiteral("Delay before a redirect page displays the new page"),
-                          this)),
+      cmdCreate(makeCommandButton(QStringLiteral("Create Movers"),
+                                  QStringLiteral("Create redirect pages"), this)),
+      cmdFrames(makeCommandButton(QStringLiteral("Create Frames"),
+                                  QStringLiteral("Create pages for framed forwarding"), this)),
+      cmdNewAddress(makeCommandButton(QStringLiteral("New address:"),
+                                      QStringLiteral("New address of the site"), this)),
+      cmdDelay(makeCommandButton(
+          QStringLiteral("Delay:"),
+          QStringLiteral("Delay before a redirect page displays the new page"), this)),
       messageBoxes(boxes), desktopFileManager(fileManager) {
     theMainWindow = this;
     setWindowTitle(kApplicationTitle);

@@ -1,5 +1,6 @@
 #include "windows/frmBrowse.h"
 
+#include "app/command_button.h"
 #include "app/frmMain.h"
 #include "app/twips.h"
 #include "platform/message_boxes.h"
@@ -9,23 +10,14 @@
 #include <QDir>
 #include <QPushButton>
 
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& toolTip, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setToolTip(toolTip);
-    return button;
-}
-
-} // namespace
-
 frmBrowse::frmBrowse() : frmBrowse(Drives(VolumeList::current().volumes())) {}
 
 frmBrowse::frmBrowse(const Drives& drives)
     : Drive1(new DriveList(drives, this)), Dir1(new DirectoryList(drives, this)),
-      cmdOK(makeButton(QStringLiteral("OK"), QStringLiteral("Confirm the selected folder"), this)),
-      cmdCancel(makeButton(QStringLiteral("Cancel"),
-                           QStringLiteral("Cancel the selection of a folder"), this)) {
+      cmdOK(makeCommandButton(QStringLiteral("OK"), QStringLiteral("Confirm the selected folder"),
+                              this)),
+      cmdCancel(makeCommandButton(QStringLiteral("Cancel"),
+                                  QStringLiteral("Cancel the selection of a folder"), this)) {
     setWindowTitle(QStringLiteral("Orvantis"));
     Drive1->setToolTip(QStringLiteral("Available disks"));
     Dir1->setToolTip(QStringLiteral("Available folders"));
