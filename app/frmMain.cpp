@@ -8,6 +8,7 @@
 #include "app/twips.h"
 #include "movers/path_joiners.h"
 #include "movers/whole_number.h"
+#include "platform/exact_caption.h"
 #include "platform/message_boxes.h"
 
 #include <QCloseEvent>
@@ -144,7 +145,7 @@ void frmMain::lstFiles_DblClick() {
 
 void frmMain::cmdNewAddress_Click() {
     strNewAddress = messageBoxes.InputBox(kAddressPrompt, strNewAddress);
-    setWindowTitle(kApplicationTitle + QStringLiteral(" - ") + strNewAddress);
+    setWindowTitle(ExactCaption(kApplicationTitle + QStringLiteral(" - ") + strNewAddress));
 }
 
 void frmMain::cmdDelay_Click() {

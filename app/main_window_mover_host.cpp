@@ -1,6 +1,7 @@
 #include "app/main_window_mover_host.h"
 
 #include "app/frmMain.h"
+#include "platform/exact_caption.h"
 #include "platform/file_manager.h"
 #include "platform/message_boxes.h"
 
@@ -20,7 +21,7 @@ MsgAnswer MainWindowMoverHost::MsgBox(const QString& text, MsgButtons buttons, M
 }
 
 void MainWindowMoverHost::setCaption(const QString& caption) {
-    window.setWindowTitle(caption);
+    window.setWindowTitle(ExactCaption(caption));
     repaintNowAndThen();
 }
 

@@ -1,12 +1,14 @@
 #include "platform/qt_message_boxes.h"
 
+#include "platform/exact_caption.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
 
 QString titleOrDefault(const QString& title) {
-    return title.isEmpty() ? kApplicationTitle : title;
+    return ExactCaption(title.isEmpty() ? kApplicationTitle : title);
 }
 
 QMessageBox::StandardButtons standardButtons(MsgButtons buttons) {

@@ -2,6 +2,7 @@
 #include "support/qstring_printer.h"
 
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -32,6 +33,12 @@ TEST_F(AddressAndDelayTest, TheAddressIsStoredAsTypedAndShownInTheCaption) {
     EXPECT_EQ(box.title, QString());
     EXPECT_EQ(box.defaultText, QString());
     EXPECT_EQ(window->cmdNewAddress->text(), QStringLiteral("New address:"));
+}
+
+TEST_F(AddressAndDelayTest, TheCaptionShowsAnAddressHoldingTheModifiedMarkExactly) {
+    giveAddress(QStringLiteral("http://new.example/[*]/[*][*]"));
+    EXPECT_EQ(window->windowHandle()->title(),
+              QStringLiteral("Zandrift - http://new.example/[*]/[*][*]"));
 }
 
 TEST_F(AddressAndDelayTest, ASecondAddressBoxShowsTheAddressAsTitleAndCancelClearsIt) {

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 #include <functional>
 
@@ -93,15 +94,17 @@ TEST(QtMessageBoxes, TheInputBoxShowsItsPromptOnTwoLinesAndReturnsTheTypedText) 
     EXPECT_EQ(title, QStringLiteral("Zandrift"));
 }
 
-TEST(QtMessageBoxes, CancellingTheInputBoxReturnsTheEmptyText) {
+TEST(QtMessageBoxes, CancellingTheInputBoxReturnsTheEmptyTextAndItsTitleShowsExactly) {
     QtMessageBoxes boxes;
-    QString shownDefault;
+    QString shownDefault, shownTitle;
     whenShown<QInputDialog>([&](QInputDialog* dialog) {
         shownDefault = dialog->textValue();
+        shownTitle = dialog->windowHandle()->title();
         dialog->reject();
     });
-    EXPECT_EQ(
-        boxes.InputBox(QStringLiteral("prompt"), QStringLiteral("title"), QStringLiteral("preset")),
-        QString());
+    EXPECT_EQ(boxes.InputBox(QStringLiteral("prompt"), QStringLiteral("http://x/[*]"),
+                             QStringLiteral("preset")),
+              QString());
     EXPECT_EQ(shownDefault, QStringLiteral("preset"));
+    EXPECT_EQ(shownTitle, QStringLiteral("http://x/[*]"));
 }
