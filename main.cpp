@@ -18,6 +18,6 @@ int main(int argc, char* argv[]) {
     boxes.setParent(&mainWindow);
     mainWindow.Form_Load();
     mainWindow.show();
-    closeOnTerminationSignal(mainWindow);
+    onTerminationSignal(mainWindow, [&mainWindow] { mainWindow.endProgram(); });
     return QApplication::exec();
 }

@@ -118,6 +118,11 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void frmMain::endProgram() {
+    messageBoxes.dismissAll();
+    close();
+}
+
 void frmMain::confirmFolder(const QString& folder) {
     if (txtMap->text() == folder) {
         txtMap_Change();
@@ -151,6 +156,9 @@ void frmMain::cmdNewAddress_Click() {
 void frmMain::cmdDelay_Click() {
     std::optional<std::int16_t> delay;
     while (!delay) {
+        if (messageBoxes.allDismissed()) {
+            return; // the program is ending
+        }
         delay = Module1::ParseDelay(messageBoxes.InputBox(kDelayPrompt));
     }
     intDelay = *delay;

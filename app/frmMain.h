@@ -35,6 +35,10 @@ public:
     // Shows the page text buffer in the page preview window.
     void ShowPreview();
 
+    // Ends the program through the ordinary shut-down, whatever is open: every box closes as
+    // if cancelled and no other box shows, a run stops, and the main window closes.
+    void endProgram();
+
     MessageBoxes& boxes() { return messageBoxes; }
     FileManager& fileManager() { return desktopFileManager; }
 

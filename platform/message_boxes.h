@@ -19,6 +19,15 @@ public:
     // typed, or the empty text when the user cancels.
     virtual QString InputBox(const QString& prompt, const QString& title = {},
                              const QString& defaultText = {}) = 0;
+
+    // Ends all boxes for good, because the program is ending: a box that is open closes as
+    // if cancelled, and every later box answers at once, unseen, as if cancelled.
+    virtual void dismissAll() { dismissed = true; }
+    // Whether the boxes were dismissed; a loop that asks until it gets an answer stops then.
+    bool allDismissed() const { return dismissed; }
+
+private:
+    bool dismissed = false;
 };
 
 // The title every box shows when it is given none.

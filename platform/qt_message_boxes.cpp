@@ -69,7 +69,7 @@ MsgAnswer QtMessageBoxes::MsgBox(const QString& text, MsgButtons buttons, MsgIco
     QMessageBox box(standardIcon(icon), titleOrDefault(title), text, standardButtons(buttons),
                     parent);
     box.setTextFormat(Qt::PlainText);
-    return answerOf(box.exec(), buttons);
+    return answerOf(exec(box), buttons);
 }
 
 QString QtMessageBoxes::InputBox(const QString& prompt, const QString& title,
@@ -79,8 +79,23 @@ QString QtMessageBoxes::InputBox(const QString& prompt, const QString& title,
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (exec(dialog) != QDialog::Accepted) {
         return {};
     }
     return dialog.textValue();
+}
+
+void QtMessageBoxes::dismissAll() {
+    MessageBoxes::dismissAll();
+    if (openBox) {
+        openBox->reject();
+    }
+}
+
+int QtMessageBoxes::exec(QDialog& box) {
+    if (allDismissed()) {
+        return QDialog::Rejected;
+    }
+    openBox = &box;
+    return box.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
@@ -16,7 +17,13 @@ public:
                      const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title,
                      const QString& defaultText) override;
+    void dismissAll() override;
 
 private:
+    // Shows the box modal and returns its result; a dismissed box is not shown and is
+    // rejected.
+    int exec(QDialog& box);
+
     QPointer<QWidget> parent;
+    QPointer<QDialog> openBox;
 };

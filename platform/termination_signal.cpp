@@ -1,6 +1,6 @@
 #include "platform/termination_signal.h"
 
-#include <QWidget>
+#include <QObject>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -21,15 +21,15 @@ void onSignal(int) {
 
 } // namespace
 
-void closeOnTerminationSignal(QWidget& window) {
+void onTerminationSignal(QObject& context, std::function<void()> end) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
         return;
     }
-    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &context);
+    QObject::connect(notifier, &QSocketNotifier::activated, &context, [end = std::move(end)] {
         char byte = 0;
         [[maybe_unused]] const auto read = ::read(signalPipe[0], &byte, 1);
-        window.close();
+        end();
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
@@ -42,6 +42,6 @@ void closeOnTerminationSignal(QWidget& window) {
 
 #else
 
-void closeOnTerminationSignal(QWidget&) {}
+void onTerminationSignal(QObject&, std::function<void()>) {}
 
 #endif
