@@ -1,6 +1,7 @@
 #include "movers/mover_run.h"
 
 #include "movers/folder_replacement.h"
+#include "movers/page_address.h"
 #include "movers/page_title.h"
 #include "movers/path_joiners.h"
 
@@ -103,9 +104,8 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
-    const QString address = Module1::AddSlash(inputs.newAddress) + name;
     const Module1::PageTitle title = Module1::ReadPageTitle(AddBackslash(inputs.siteFolder) + name);
-    page = kind.assemblePage({title.text, inputs.delay, address});
+    page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
     const QString target = AddBackslash(outputFolder) + name;
     const QByteArray bytes = PageFileBytes(page, title.latin1);
     const bool stopped = attempt([&] { return files.openPageFile(target); }) == Flow::Stop ||
