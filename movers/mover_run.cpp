@@ -2,8 +2,10 @@
 
 #include "movers/folder_replacement.h"
 #include "movers/page_address.h"
+#include "movers/page_listing.h"
 #include "movers/page_title.h"
 #include "movers/path_joiners.h"
+#include "movers/undecodable_names.h"
 
 using Module1::AddBackslash;
 
@@ -33,7 +35,7 @@ MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
     : kind(std::move(kind)), host(host), files(files) {}
 
 void MoverRun::run(const MoverInputs& inputs, QString& page) {
-    if (!inputsGiven(inputs)) {
+    if (!inputsGiven(inputs) || !toldOfUndecodablePages(inputs.siteFolder)) {
         return;
     }
     {
@@ -60,6 +62,17 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
         host.setFocus(MoverControl::Delay);
         return false;
     }
+    return true;
+}
+
+// The page list leaves out the page files whose names are not valid UTF-8; the user learns
+// which before the run goes on without them.
+bool MoverRun::toldOfUndecodablePages(const QString& siteFolder) {
+    const QByteArrayList undecodable = ListPageFiles(siteFolder).undecodable;
+    if (undecodable.isEmpty()) {
+        return true;
+    }
+    host.MsgBox(UndecodablePagesMessage(undecodable), MsgButtons::OK, MsgIcon::Information);
     return true;
 }
 

@@ -9,11 +9,11 @@
 #include <functional>
 #include <optional>
 
-// One run of a mover command: it checks the inputs, makes the output folder (offering to
-// replace an existing one), writes one page per listed page file with a counting caption
-// and the hourglass, and ends as its kind says. Every failing file operation goes to one
-// handler: Retry runs the operation again, Ignore goes on with the next one, Abort ends
-// the run and keeps what was written.
+// One run of a mover command: it checks the inputs, tells of page files whose names cannot
+// be listed, makes the output folder (offering to replace an existing one), writes one page
+// per listed page file with a counting caption and the hourglass, and ends as its kind says.
+// Every failing file operation goes to one handler: Retry runs the operation again, Ignore
+// goes on with the next one, Abort ends the run and keeps what was written.
 class MoverRun {
 public:
     MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
@@ -29,6 +29,7 @@ private:
     using Step = std::function<std::optional<FileError>()>;
 
     bool inputsGiven(const MoverInputs& inputs);
+    bool toldOfUndecodablePages(const QString& siteFolder);
     Flow offerReplacement();
     Flow replaceOutputFolder(const QStringList& filePaths);
     Flow writePages(const MoverInputs& inputs, QString& page);
