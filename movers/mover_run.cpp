@@ -42,7 +42,7 @@ void MoverRun::run(const MoverInputs& inputs, QString& page) {
         const BusyPointer busy(host);
         outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
         const Flow folder = attempt([this] { return files.createFolder(outputFolder); },
-                                    AccessError::OffersReplacement);
+                                    outputFolder, AccessError::OffersReplacement);
         if (folder == Flow::Stop || writePages(inputs, page) == Flow::Stop) {
             files.closePageFile();
             return;
@@ -73,14 +73,11 @@ bool MoverRun::toldOfUndecodablePages(const QString& siteFolder) {
         return true;
     }
     host.MsgBox(UndecodablePagesMessage(undecodable), MsgButtons::OK, MsgIcon::Information);
-    return true;
+    return !host.stopRequested();
 }
 
 MoverRun::Flow MoverRun::offerReplacement() {
-    const MsgAnswer answer =
-        host.MsgBox(outputFolder + QStringLiteral(" already exists. Do you want to delete it?"),
-                    MsgButtons::YesNo, MsgIcon::None);
-    if (answer != MsgAnswer::Yes) {
+    if (!host.replaceExistingFolder(outputFolder) || host.stopRequested()) {
         return Flow::Stop;
     }
     const FolderReplacement plan = PlanFolderReplacement(outputFolder);
@@ -95,25 +92,28 @@ MoverRun::Flow MoverRun::offerReplacement() {
 
 MoverRun::Flow MoverRun::replaceOutputFolder(const QStringList& filePaths) {
     for (const QString& path : filePaths) {
-        if (attempt([&] { return files.removeFile(path); }) == Flow::Stop) {
+        if (attempt([&] { return files.removeFile(path); }, path) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    if (attempt([this] { return files.removeFolder(outputFolder); }) == Flow::Stop) {
+    if (attempt([this] { return files.removeFolder(outputFolder); }, outputFolder) == Flow::Stop) {
         return Flow::Stop;
     }
-    return attempt([this] { return files.createFolder(outputFolder); });
+    return attempt([this] { return files.createFolder(outputFolder); }, outputFolder);
 }
 
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
     const qsizetype last = inputs.pageNames.size() - 1;
     for (qsizetype counter = 0; counter <= last; ++counter) {
+        if (host.stopRequested()) {
+            return Flow::Stop;
+        }
         host.setCaption(progressCaption(inputs.newAddress, counter, last));
         if (writePage(inputs, inputs.pageNames.at(counter), page) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    return Flow::Next;
+    return host.stopRequested() ? Flow::Stop : Flow::Next;
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
@@ -121,26 +121,30 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& nam
     page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
     const QString target = AddBackslash(outputFolder) + name;
     const QByteArray bytes = PageFileBytes(page, title.latin1);
-    const bool stopped = attempt([&] { return files.openPageFile(target); }) == Flow::Stop ||
-                         attempt([&] { return files.writePageFile(bytes); }) == Flow::Stop ||
-                         attempt([this] { return files.closePageFile(); }) == Flow::Stop;
+    const bool stopped =
+        attempt([&] { return files.openPageFile(target); }, target) == Flow::Stop ||
+        attempt([&] { return files.writePageFile(bytes); }, target) == Flow::Stop ||
+        attempt([this] { return files.closePageFile(); }, target) == Flow::Stop;
     return stopped ? Flow::Stop : Flow::Next;
 }
 
 void MoverRun::end() {
+    if (!kind.saysDoneBeforeOpening) {
+        host.openFileManager(outputFolder);
+    }
+    host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+    if (host.stopRequested()) {
+        return;
+    }
     if (kind.saysDoneBeforeOpening) {
-        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
         host.openFileManager(outputFolder);
-    } else {
-        host.openFileManager(outputFolder);
-        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
     }
     if (kind.closesMainWindow) {
         host.closeMainWindow();
     }
 }
 
-MoverRun::Flow MoverRun::attempt(const Step& step, AccessError accessError) {
+MoverRun::Flow MoverRun::attempt(const Step& step, const QString& path, AccessError accessError) {
     for (;;) {
         const std::optional<FileError> failure = step();
         if (!failure) {
@@ -150,13 +154,12 @@ MoverRun::Flow MoverRun::attempt(const Step& step, AccessError accessError) {
             failure->number == kPathFileAccessError) {
             return offerReplacement();
         }
-        const MsgAnswer answer =
-            host.MsgBox(failure->message(), MsgButtons::AbortRetryIgnore, MsgIcon::None);
+        const MsgAnswer answer = host.stepFailed(*failure, path);
+        if (host.stopRequested() || (answer != MsgAnswer::Ignore && answer != MsgAnswer::Retry)) {
+            return Flow::Stop;
+        }
         if (answer == MsgAnswer::Ignore) {
             return Flow::Next;
-        }
-        if (answer != MsgAnswer::Retry) {
-            return Flow::Stop;
         }
     }
 }

@@ -13,7 +13,8 @@
 // be listed, makes the output folder (offering to replace an existing one), writes one page
 // per listed page file with a counting caption and the hourglass, and ends as its kind says.
 // Every failing file operation goes to one handler: Retry runs the operation again, Ignore
-// goes on with the next one, Abort ends the run and keeps what was written.
+// goes on with the next one, Abort ends the run and keeps what was written. The host may stop
+// the run at any page or box, as Abort does.
 class MoverRun {
 public:
     MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
@@ -36,8 +37,10 @@ private:
     Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
     void end();
 
-    // Runs a step until it succeeds or the user ignores or aborts its failure.
-    Flow attempt(const Step& step, AccessError accessError = AccessError::IsOrdinary);
+    // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
+    // the step concerns.
+    Flow attempt(const Step& step, const QString& path,
+                 AccessError accessError = AccessError::IsOrdinary);
 
     MoverKind kind;
     MoverHost& host;

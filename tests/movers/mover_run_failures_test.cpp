@@ -67,6 +67,7 @@ TEST_F(MoverFailuresTest, AFolderThatCannotBeMadeIsRetriedUntilAborted) {
                            QStringLiteral("default pointer")}));
     EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
     EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    EXPECT_EQ(host.failedPaths, QStringList(2, rootPath(QStringLiteral("plain-file/zandrifts"))));
     expectNothingChanged();
 }
 
@@ -123,6 +124,7 @@ TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) 
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
                                             QStringLiteral("Error 76: Path not found")}));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
+    EXPECT_EQ(host.failedPaths, QStringList(2, output(tooLong)));
     EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/2"));
     expectStoppedWithoutEnding();
     expectOnlyOutputChanged(RedirectPages());
@@ -173,4 +175,14 @@ TEST_F(MoverFailuresTest, AFailedCloseCanBeIgnored) {
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 57: Device I/O error"),
                                             QStringLiteral("I'm done!")}));
     expectEveryPageWritten();
+}
+
+TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {
+    atTheSecondPage([this] { host.stop = true; });
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(FolderEntries(output()),
+              QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
+    expectStoppedWithoutEnding();
 }
