@@ -44,7 +44,6 @@ void MoverRun::run(const MoverInputs& inputs, QString& page) {
         const Flow folder = attempt([this] { return files.createFolder(outputFolder); },
                                     outputFolder, AccessError::OffersReplacement);
         if (folder == Flow::Stop || writePages(inputs, page) == Flow::Stop) {
-            files.closePageFile();
             return;
         }
     }
@@ -119,13 +118,32 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
     const Module1::PageTitle title = Module1::ReadPageTitle(AddBackslash(inputs.siteFolder) + name);
     page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
-    const QString target = AddBackslash(outputFolder) + name;
-    const QByteArray bytes = PageFileBytes(page, title.latin1);
-    const bool stopped =
-        attempt([&] { return files.openPageFile(target); }, target) == Flow::Stop ||
-        attempt([&] { return files.writePageFile(bytes); }, target) == Flow::Stop ||
-        attempt([this] { return files.closePageFile(); }, target) == Flow::Stop;
-    return stopped ? Flow::Stop : Flow::Next;
+    return writePageFile(AddBackslash(outputFolder) + name, PageFileBytes(page, title.latin1));
+}
+
+// Open, write and close, each with its own failure box. Retrying the write or the close
+// starts the page file afresh, so a page is never written over a part of itself. A page whose
+// write failed is not closed but dropped, so it is left absent, never partial.
+MoverRun::Flow MoverRun::writePageFile(const QString& target, const QByteArray& bytes) {
+    Flow flow = Flow::Again;
+    while (flow == Flow::Again) {
+        flow = attempt([&] { return files.openPageFile(target); }, target);
+        bool written = false;
+        if (flow == Flow::Next) {
+            flow = attemptOnce(
+                [&] {
+                    std::optional<FileError> failure = files.writePageFile(bytes);
+                    written = !failure;
+                    return failure;
+                },
+                target);
+        }
+        if (flow == Flow::Next && written) {
+            flow = attemptOnce([this] { return files.closePageFile(); }, target);
+        }
+    }
+    files.discardPageFile();
+    return flow;
 }
 
 void MoverRun::end() {
@@ -145,21 +163,32 @@ void MoverRun::end() {
 }
 
 MoverRun::Flow MoverRun::attempt(const Step& step, const QString& path, AccessError accessError) {
-    for (;;) {
-        const std::optional<FileError> failure = step();
-        if (!failure) {
-            return Flow::Next;
-        }
-        if (accessError == AccessError::OffersReplacement &&
-            failure->number == kPathFileAccessError) {
-            return offerReplacement();
-        }
-        const MsgAnswer answer = host.stepFailed(*failure, path);
-        if (host.stopRequested() || (answer != MsgAnswer::Ignore && answer != MsgAnswer::Retry)) {
-            return Flow::Stop;
-        }
-        if (answer == MsgAnswer::Ignore) {
-            return Flow::Next;
-        }
+    Flow flow = Flow::Again;
+    while (flow == Flow::Again) {
+        flow = attemptOnce(step, path, accessError);
+    }
+    return flow;
+}
+
+MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
+                                     AccessError accessError) {
+    const std::optional<FileError> failure = step();
+    if (!failure) {
+        return Flow::Next;
+    }
+    if (accessError == AccessError::OffersReplacement && failure->number == kPathFileAccessError) {
+        return offerReplacement();
+    }
+    const MsgAnswer answer = host.stepFailed(*failure, path);
+    if (host.stopRequested()) {
+        return Flow::Stop;
+    }
+    switch (answer) {
+    case MsgAnswer::Ignore:
+        return Flow::Next;
+    case MsgAnswer::Retry:
+        return Flow::Again;
+    default:
+        return Flow::Stop;
     }
 }
