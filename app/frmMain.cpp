@@ -3,9 +3,9 @@
 #include "app/command_button.h"
 #include "app/folder_setting.h"
 #include "app/page_information.h"
-#include "app/page_listing.h"
 #include "app/program_icon.h"
 #include "app/twips.h"
+#include "movers/page_listing.h"
 #include "movers/path_joiners.h"
 #include "movers/whole_number.h"
 #include "platform/exact_caption.h"
@@ -134,7 +134,7 @@ void frmMain::confirmFolder(const QString& folder) {
 void frmMain::txtMap_Change() {
     lstFiles->clear();
     Module1::SaveFolderSetting();
-    lstFiles->addItems(ListPageFiles(txtMap->text()));
+    lstFiles->addItems(ListPageFiles(txtMap->text()).names);
     cmdCreate->show();
     cmdFrames->show();
 }

@@ -19,6 +19,10 @@ public:
     void setFocus(MoverControl control) override;
     void openFileManager(const QString& folder) override;
     void closeMainWindow() override;
+    bool stopRequested() override { return stopAsked; }
+
+    // Asks the run to stop at its next page or box, as Abort would end it.
+    void requestStop() { stopAsked = true; }
 
 private:
     void repaint();
@@ -26,4 +30,5 @@ private:
 
     frmMain& window;
     QElapsedTimer sinceRepaint;
+    bool stopAsked = false;
 };

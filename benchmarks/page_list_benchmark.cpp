@@ -1,7 +1,7 @@
 // Measures how long the main window takes to refresh its page list, as it does at every
 // keystroke in the folder box, for site folders of many pages. Prints the figures.
 #include "app/frmMain.h"
-#include "app/page_listing.h"
+#include "movers/page_listing.h"
 #include "platform/file_manager.h"
 #include "platform/qt_message_boxes.h"
 

@@ -1,8 +1,16 @@
 #include "movers/disk_files.h"
 
+#include <QFile>
+#include <QRandomGenerator>
+
 #include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,10 +29,30 @@ std::optional<FileError> failure(std::error_code code) {
     return FileError::fromSystem(code);
 }
 
-// QFile leaves the failing system call's errno in place; an error without one is
-// reported as a device error.
-FileError lastSystemFailure() {
-    return FileError::fromSystem(std::error_code(errno, std::generic_category()));
+FileError systemFailure(int error) {
+    return FileError::fromSystem(std::error_code(error, std::generic_category()));
+}
+
+// A name for a page's temporary file: hidden, and without ".htm", so it is never taken for a
+// page file and never has a page file's name.
+QByteArray temporaryName() {
+    return ".zandrift-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+}
+
+// Creates a new temporary file in the folder of `pagePath`, readable and writable as a file
+// created by any program. Returns its descriptor, or -1 with errno set.
+int createTemporaryFile(const QByteArray& pagePath, QByteArray& temporaryPath) {
+    constexpr int kTries = 100;
+    const QByteArray folder = pagePath.left(pagePath.lastIndexOf('/') + 1);
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        temporaryPath = folder + temporaryName();
+        const int descriptor = ::open(temporaryPath.constData(),
+                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (descriptor >= 0 || errno != EEXIST) {
+            return descriptor;
+        }
+    }
+    return -1;
 }
 
 } // namespace
@@ -60,28 +88,65 @@ std::optional<FileError> DiskFiles::removeFolder(const QString& path) {
     return failure(code);
 }
 
+DiskFiles::~DiskFiles() {
+    discardPageFile();
+}
+
 std::optional<FileError> DiskFiles::openPageFile(const QString& path) {
-    pageFile.close();
-    pageFile.setFileName(path);
-    errno = 0;
-    if (!pageFile.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        return lastSystemFailure();
+    discardPageFile();
+    pagePath = QFile::encodeName(path);
+    temporaryDescriptor = createTemporaryFile(pagePath, temporaryPath);
+    if (temporaryDescriptor < 0) {
+        const int error = errno;
+        temporaryPath.clear();
+        discardPageFile();
+        return systemFailure(error);
     }
     return std::nullopt;
 }
 
 std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
-    if (!pageFile.isOpen()) {
+    if (temporaryDescriptor < 0) {
         return FileError::fromNumber(kPathFileAccessError);
     }
-    errno = 0;
-    if (pageFile.write(bytes) != bytes.size()) {
-        return lastSystemFailure();
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t count =
+            ::write(temporaryDescriptor, bytes.constData() + done, size_t(bytes.size() - done));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            const int error = count < 0 ? errno : ENOSPC;
+            discardPageFile();
+            return systemFailure(error);
+        }
+        done += count;
     }
     return std::nullopt;
 }
 
 std::optional<FileError> DiskFiles::closePageFile() {
-    pageFile.close();
+    if (temporaryPath.isEmpty()) {
+        return std::nullopt;
+    }
+    if (::close(std::exchange(temporaryDescriptor, -1)) != 0 ||
+        std::rename(temporaryPath.constData(), pagePath.constData()) != 0) {
+        const int error = errno;
+        discardPageFile();
+        return systemFailure(error);
+    }
+    temporaryPath.clear();
+    pagePath.clear();
     return std::nullopt;
+}
+
+void DiskFiles::discardPageFile() {
+    if (temporaryDescriptor >= 0) {
+        ::close(std::exchange(temporaryDescriptor, -1));
+    }
+    if (!temporaryPath.isEmpty()) {
+        ::unlink(temporaryPath.constData());
+    }
+    temporaryPath.clear();
+    pagePath.clear();
 }

@@ -2,11 +2,15 @@
 
 #include "movers/mover_files.h"
 
-#include <QFile>
-
-// The mover file operations on the real disk.
+// The mover file operations on the real disk. Page files are written through the system's
+// own calls: per page one create, one write, one close and one rename.
 class DiskFiles final : public MoverFiles {
 public:
+    DiskFiles() = default;
+    ~DiskFiles() override;
+    DiskFiles(const DiskFiles&) = delete;
+    DiskFiles& operator=(const DiskFiles&) = delete;
+
     std::optional<FileError> createFolder(const QString& path) override;
     std::optional<FileError> removeFile(const QString& path) override;
     std::optional<FileError> removeFolder(const QString& path) override;
@@ -14,7 +18,11 @@ public:
     std::optional<FileError> openPageFile(const QString& path) override;
     std::optional<FileError> writePageFile(const QByteArray& bytes) override;
     std::optional<FileError> closePageFile() override;
+    void discardPageFile() override;
 
 private:
-    QFile pageFile;
+    // The page being written: its temporary file, open until closed, and its final name.
+    int temporaryDescriptor = -1;
+    QByteArray temporaryPath;
+    QByteArray pagePath;
 };

@@ -8,8 +8,10 @@
 #include <optional>
 
 // The file and folder operations by which a mover run changes the disk, each reporting
-// its failure from the error catalogue. At most one page file is open at a time. The
-// program uses DiskFiles; tests wrap it to make failures that cannot be made for real.
+// its failure from the error catalogue. A page file is written to a temporary file beside it
+// and takes the page's name only once complete, so it is either complete or absent; at most
+// one page is being written at a time. The program uses DiskFiles; tests wrap it to make
+// failures that cannot be made for real.
 class MoverFiles {
 public:
     virtual ~MoverFiles() = default;
@@ -21,10 +23,16 @@ public:
     // Removes an empty folder.
     virtual std::optional<FileError> removeFolder(const QString& path) = 0;
 
-    // Creates the page file, or empties it when it exists, and keeps it open.
+    // Starts the page file `path`: drops any page being written and creates a new, empty
+    // temporary file in the page's folder, under a name no page file has.
     virtual std::optional<FileError> openPageFile(const QString& path) = 0;
-    // Writes to the open page file; fails with 75 when no page file is open.
+    // Writes the whole page to the started page; fails with 75 when none is started. A
+    // failed write drops the page.
     virtual std::optional<FileError> writePageFile(const QByteArray& bytes) = 0;
-    // Closes the open page file; closing when none is open is no failure.
+    // Ends the started page: closes its temporary file and gives it the page's name,
+    // replacing a file of that name (a link itself, never what it points to). A failure
+    // drops the page. Closing when no page is started is no failure.
     virtual std::optional<FileError> closePageFile() = 0;
+    // Drops the started page, if any: its temporary file is closed and removed.
+    virtual void discardPageFile() = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movers/file_error.h"
 #include "movers/message_box_types.h"
 
 #include <QString>
@@ -19,14 +20,25 @@ struct MoverInputs {
 // The buttons a run may move the focus to.
 enum class MoverControl { NewAddress, Delay };
 
-// What a mover run does to the main window. The window keeps repainting its caption and
-// pointer while a run lasts, without taking user input.
+// What a mover run does to the front end that started it: the main window, or any other
+// host. The window keeps repainting its caption and pointer while a run lasts, without
+// taking user input.
 class MoverHost {
 public:
     virtual ~MoverHost() = default;
 
     // A modal box without a title of its own; returns the button chosen.
     virtual MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) = 0;
+    // A step failed on `path` (the output folder, or a file in it): returns Abort, Retry or
+    // Ignore. By default the box "Error N: description" with those buttons and no icon.
+    virtual MsgAnswer stepFailed(const FileError& error, const QString& path);
+    // The output folder exists already: returns whether to replace it. By default the box
+    // "<folder> already exists. Do you want to delete it?" with Yes and No and no icon.
+    virtual bool replaceExistingFolder(const QString& folder);
+    // Whether the run is to stop; asked before each page and after each box. A stopped run
+    // ends as Abort ends it: the pages written so far are kept, nothing more is done or said.
+    virtual bool stopRequested() { return false; }
+
     virtual void setCaption(const QString& caption) = 0;
     // The hourglass while busy, the default pointer otherwise.
     virtual void setBusyPointer(bool busy) = 0;

@@ -1,8 +1,11 @@
 #include "movers/mover_run.h"
 
 #include "movers/folder_replacement.h"
+#include "movers/page_address.h"
+#include "movers/page_listing.h"
 #include "movers/page_title.h"
 #include "movers/path_joiners.h"
+#include "movers/undecodable_names.h"
 
 using Module1::AddBackslash;
 
@@ -32,16 +35,15 @@ MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
     : kind(std::move(kind)), host(host), files(files) {}
 
 void MoverRun::run(const MoverInputs& inputs, QString& page) {
-    if (!inputsGiven(inputs)) {
+    if (!inputsGiven(inputs) || !toldOfUndecodablePages(inputs.siteFolder)) {
         return;
     }
     {
         const BusyPointer busy(host);
         outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
         const Flow folder = attempt([this] { return files.createFolder(outputFolder); },
-                                    AccessError::OffersReplacement);
+                                    outputFolder, AccessError::OffersReplacement);
         if (folder == Flow::Stop || writePages(inputs, page) == Flow::Stop) {
-            files.closePageFile();
             return;
         }
     }
@@ -62,11 +64,19 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
     return true;
 }
 
+// The page list leaves out the page files whose names are not valid UTF-8; the user learns
+// which before the run goes on without them.
+bool MoverRun::toldOfUndecodablePages(const QString& siteFolder) {
+    const QByteArrayList undecodable = ListPageFiles(siteFolder).undecodable;
+    if (undecodable.isEmpty()) {
+        return true;
+    }
+    host.MsgBox(UndecodablePagesMessage(undecodable), MsgButtons::OK, MsgIcon::Information);
+    return !host.stopRequested();
+}
+
 MoverRun::Flow MoverRun::offerReplacement() {
-    const MsgAnswer answer =
-        host.MsgBox(outputFolder + QStringLiteral(" already exists. Do you want to delete it?"),
-                    MsgButtons::YesNo, MsgIcon::None);
-    if (answer != MsgAnswer::Yes) {
+    if (!host.replaceExistingFolder(outputFolder) || host.stopRequested()) {
         return Flow::Stop;
     }
     const FolderReplacement plan = PlanFolderReplacement(outputFolder);
@@ -81,69 +91,104 @@ MoverRun::Flow MoverRun::offerReplacement() {
 
 MoverRun::Flow MoverRun::replaceOutputFolder(const QStringList& filePaths) {
     for (const QString& path : filePaths) {
-        if (attempt([&] { return files.removeFile(path); }) == Flow::Stop) {
+        if (attempt([&] { return files.removeFile(path); }, path) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    if (attempt([this] { return files.removeFolder(outputFolder); }) == Flow::Stop) {
+    if (attempt([this] { return files.removeFolder(outputFolder); }, outputFolder) == Flow::Stop) {
         return Flow::Stop;
     }
-    return attempt([this] { return files.createFolder(outputFolder); });
+    return attempt([this] { return files.createFolder(outputFolder); }, outputFolder);
 }
 
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
     const qsizetype last = inputs.pageNames.size() - 1;
     for (qsizetype counter = 0; counter <= last; ++counter) {
+        if (host.stopRequested()) {
+            return Flow::Stop;
+        }
         host.setCaption(progressCaption(inputs.newAddress, counter, last));
         if (writePage(inputs, inputs.pageNames.at(counter), page) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    return Flow::Next;
+    return host.stopRequested() ? Flow::Stop : Flow::Next;
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
-    const QString address = Module1::AddSlash(inputs.newAddress) + name;
     const Module1::PageTitle title = Module1::ReadPageTitle(AddBackslash(inputs.siteFolder) + name);
-    page = kind.assemblePage({title.text, inputs.delay, address});
-    const QString target = AddBackslash(outputFolder) + name;
-    const QByteArray bytes = PageFileBytes(page, title.latin1);
-    const bool stopped = attempt([&] { return files.openPageFile(target); }) == Flow::Stop ||
-                         attempt([&] { return files.writePageFile(bytes); }) == Flow::Stop ||
-                         attempt([this] { return files.closePageFile(); }) == Flow::Stop;
-    return stopped ? Flow::Stop : Flow::Next;
+    page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
+    return writePageFile(AddBackslash(outputFolder) + name, PageFileBytes(page, title.latin1));
+}
+
+// Open, write and close, each with its own failure box. Retrying the write or the close
+// starts the page file afresh, so a page is never written over a part of itself. A page whose
+// write failed is not closed but dropped, so it is left absent, never partial.
+MoverRun::Flow MoverRun::writePageFile(const QString& target, const QByteArray& bytes) {
+    Flow flow = Flow::Again;
+    while (flow == Flow::Again) {
+        flow = attempt([&] { return files.openPageFile(target); }, target);
+        bool written = false;
+        if (flow == Flow::Next) {
+            flow = attemptOnce(
+                [&] {
+                    std::optional<FileError> failure = files.writePageFile(bytes);
+                    written = !failure;
+                    return failure;
+                },
+                target);
+        }
+        if (flow == Flow::Next && written) {
+            flow = attemptOnce([this] { return files.closePageFile(); }, target);
+        }
+    }
+    files.discardPageFile();
+    return flow;
 }
 
 void MoverRun::end() {
+    if (!kind.saysDoneBeforeOpening) {
+        host.openFileManager(outputFolder);
+    }
+    host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+    if (host.stopRequested()) {
+        return;
+    }
     if (kind.saysDoneBeforeOpening) {
-        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
         host.openFileManager(outputFolder);
-    } else {
-        host.openFileManager(outputFolder);
-        host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
     }
     if (kind.closesMainWindow) {
         host.closeMainWindow();
     }
 }
 
-MoverRun::Flow MoverRun::attempt(const Step& step, AccessError accessError) {
-    for (;;) {
-        const std::optional<FileError> failure = step();
-        if (!failure) {
-            return Flow::Next;
-        }
-        if (accessError == AccessError::OffersReplacement &&
-            failure->number == kPathFileAccessError) {
-            return offerReplacement();
-        }
-        const MsgAnswer answer =
-            host.MsgBox(failure->message(), MsgButtons::AbortRetryIgnore, MsgIcon::None);
-        if (answer == MsgAnswer::Ignore) {
-            return Flow::Next;
-        }
-        if (answer != MsgAnswer::Retry) {
-            return Flow::Stop;
-        }
+MoverRun::Flow MoverRun::attempt(const Step& step, const QString& path, AccessError accessError) {
+    Flow flow = Flow::Again;
+    while (flow == Flow::Again) {
+        flow = attemptOnce(step, path, accessError);
+    }
+    return flow;
+}
+
+MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
+                                     AccessError accessError) {
+    const std::optional<FileError> failure = step();
+    if (!failure) {
+        return Flow::Next;
+    }
+    if (accessError == AccessError::OffersReplacement && failure->number == kPathFileAccessError) {
+        return offerReplacement();
+    }
+    const MsgAnswer answer = host.stepFailed(*failure, path);
+    if (host.stopRequested()) {
+        return Flow::Stop;
+    }
+    switch (answer) {
+    case MsgAnswer::Ignore:
+        return Flow::Next;
+    case MsgAnswer::Retry:
+        return Flow::Again;
+    default:
+        return Flow::Stop;
     }
 }

@@ -9,11 +9,13 @@
 #include <functional>
 #include <optional>
 
-// One run of a mover command: it checks the inputs, makes the output folder (offering to
-// replace an existing one), writes one page per listed page file with a counting caption
-// and the hourglass, and ends as its kind says. Every failing file operation goes to one
-// handler: Retry runs the operation again, Ignore goes on with the next one, Abort ends
-// the run and keeps what was written.
+// One run of a mover command: it checks the inputs, tells of page files whose names cannot
+// be listed, makes the output folder (offering to replace an existing one), writes one page
+// per listed page file with a counting caption and the hourglass, and ends as its kind says.
+// Every failing file operation goes to one handler: Retry runs the operation again (a page
+// from its start), Ignore goes on with the next one, Abort ends the run and keeps the pages
+// written. A page file is either complete or absent. The host may stop the run at any page
+// or box, as Abort does.
 class MoverRun {
 public:
     MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
@@ -23,20 +25,28 @@ public:
     void run(const MoverInputs& inputs, QString& page);
 
 private:
-    enum class Flow { Next, Stop };
+    // What comes after a step: the next one, the same one again, or the end of the run.
+    enum class Flow { Next, Again, Stop };
     // What error 75 of a step means: the output folder exists, or an ordinary failure.
     enum class AccessError { OffersReplacement, IsOrdinary };
     using Step = std::function<std::optional<FileError>()>;
 
     bool inputsGiven(const MoverInputs& inputs);
+    bool toldOfUndecodablePages(const QString& siteFolder);
     Flow offerReplacement();
     Flow replaceOutputFolder(const QStringList& filePaths);
     Flow writePages(const MoverInputs& inputs, QString& page);
     Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
+    Flow writePageFile(const QString& target, const QByteArray& bytes);
     void end();
 
-    // Runs a step until it succeeds or the user ignores or aborts its failure.
-    Flow attempt(const Step& step, AccessError accessError = AccessError::IsOrdinary);
+    // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
+    // the step concerns.
+    Flow attempt(const Step& step, const QString& path,
+                 AccessError accessError = AccessError::IsOrdinary);
+    // Runs a step once; a failure asks the user, and Retry gives Again.
+    Flow attemptOnce(const Step& step, const QString& path,
+                     AccessError accessError = AccessError::IsOrdinary);
 
     MoverKind kind;
     MoverHost& host;

@@ -5,6 +5,11 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Module1 {
 
@@ -73,17 +78,59 @@ private:
     qsizetype openAt = -1;
 };
 
+// A page file opened for reading, or nothing when it is not a regular file. It is opened
+// without blocking and checked after opening, so a device or a pipe put in the page's place
+// (also after the folder was listed) never makes the read wait or go on for ever.
+class PageFile {
+public:
+    explicit PageFile(const QString& path) {
+        if (path.contains(QChar(0))) {
+            return; // no file has such a name; the system would see only the part before it
+        }
+        descriptor = ::open(QFile::encodeName(path).constData(),
+                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        struct stat status {};
+        if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
+            ::close(descriptor);
+            descriptor = -1;
+        }
+    }
+    ~PageFile() {
+        if (descriptor >= 0) {
+            ::close(descriptor);
+        }
+    }
+    PageFile(const PageFile&) = delete;
+    PageFile& operator=(const PageFile&) = delete;
+
+    bool isOpen() const { return descriptor >= 0; }
+
+    // The next bytes of the file; empty at its end or on a read failure.
+    QByteArray read() {
+        QByteArray chunk(kChunkSize, Qt::Uninitialized);
+        ssize_t count = 0;
+        do {
+            count = ::read(descriptor, chunk.data(), size_t(chunk.size()));
+        } while (count < 0 && errno == EINTR);
+        chunk.truncate(count < 0 ? 0 : qsizetype(count));
+        return chunk;
+    }
+
+private:
+    int descriptor = -1;
+};
+
 } // namespace
 
 PageTitle ReadPageTitle(const QString& path) {
     const PageTitle noTitle{path, false};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    PageFile file(path);
+    if (!file.isOpen()) {
         return noTitle;
     }
     TitleScanner scanner;
     for (;;) {
-        const QByteArray chunk = file.read(kChunkSize);
+        const QByteArray chunk = file.read();
         if (chunk.isEmpty()) {
             return noTitle; // end of file or a read failure, before a title was complete
         }

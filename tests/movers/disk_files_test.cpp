@@ -45,39 +45,57 @@ TEST_F(DiskFilesTest, CreatingAFolderOnAMissingOrUnusablePathFailsWith76) {
     EXPECT_EQ(files.createFolder(path(kTooLongName)), error(76));
 }
 
-TEST_F(DiskFilesTest, WritesAPageFileAndEmptiesAnExistingOne) {
+TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
     WriteFile(path("page.htm"), "an older and longer text");
-    ASSERT_EQ(files.openPageFile(path("page.htm")), std::nullopt);
-    ASSERT_EQ(files.writePageFile("new\r\n"), std::nullopt);
-    ASSERT_EQ(files.closePageFile(), std::nullopt);
-    EXPECT_EQ(ReadFile(path("page.htm")), QByteArray("new\r\n"));
+    WriteFile(path("elsewhere.htm"), "kept");
+    ASSERT_TRUE(QFile::link(path("elsewhere.htm"), path("link.htm")));
+    for (const char* name : {"page.htm", "link.htm", "new.htm"}) {
+        ASSERT_EQ(files.openPageFile(path(name)), std::nullopt);
+        ASSERT_EQ(files.writePageFile("new\r\n"), std::nullopt);
+        EXPECT_NE(ReadFile(path(name)), QByteArray("new\r\n")) << name;
+        ASSERT_EQ(files.closePageFile(), std::nullopt);
+        EXPECT_EQ(ReadFile(path(name)), QByteArray("new\r\n")) << name;
+    }
+    EXPECT_FALSE(QFileInfo(path("link.htm")).isSymLink());
+    EXPECT_EQ(ReadFile(path("elsewhere.htm")), QByteArray("kept"));
+    EXPECT_EQ(FolderEntries(dir.path()),
+              QStringList({"elsewhere.htm", "link.htm", "new.htm", "page.htm"}));
 }
 
-TEST_F(DiskFilesTest, OpeningAFolderAsPageFileFailsWith75) {
-    QDir(dir.path()).mkdir("page.htm");
-    EXPECT_EQ(files.openPageFile(path("page.htm")), error(75));
-    EXPECT_TRUE(QFileInfo(path("page.htm")).isDir());
+TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
+    QDir(dir.path()).mkdir("folder.htm");
+    const std::pair<QString, int> cases[] = {
+        {path("missing/page.htm"), 76}, // fails at the start
+        {path(kTooLongName), 76},       // fails at the end
+        {path("folder.htm"), 75},       // fails at the end
+    };
+    for (const auto& [page, number] : cases) {
+        std::optional<FileError> failure = files.openPageFile(page);
+        if (!failure) {
+            ASSERT_EQ(files.writePageFile("x"), std::nullopt);
+            failure = files.closePageFile();
+        }
+        EXPECT_EQ(failure, error(number)) << page.toStdString();
+    }
+    EXPECT_EQ(FolderEntries(dir.path()), QStringList({"folder.htm"}));
+    EXPECT_TRUE(FolderEntries(path("folder.htm")).isEmpty());
 }
 
-TEST_F(DiskFilesTest, OpeningAPageFileOnAMissingPathOrWithATooLongNameFailsWith76) {
-    EXPECT_EQ(files.openPageFile(path("missing/page.htm")), error(76));
-    EXPECT_EQ(files.openPageFile(path(kTooLongName)), error(76));
-}
-
-TEST_F(DiskFilesTest, WritingWithoutAnOpenPageFileFailsWith75AndClosingIsHarmless) {
+TEST_F(DiskFilesTest, WritingWithoutAStartedPageFailsWith75AndClosingIsHarmless) {
     EXPECT_EQ(files.writePageFile("x"), error(75));
     EXPECT_EQ(files.openPageFile(path("missing/page.htm")), error(76));
     EXPECT_EQ(files.writePageFile("x"), error(75));
     EXPECT_EQ(files.closePageFile(), std::nullopt);
 }
 
-TEST_F(DiskFilesTest, OpeningAnotherPageFileClosesTheFirst) {
+TEST_F(DiskFilesTest, ADroppedPageLeavesNothingBehind) {
     ASSERT_EQ(files.openPageFile(path("a.htm")), std::nullopt);
-    ASSERT_EQ(files.openPageFile(path("b.htm")), std::nullopt);
+    ASSERT_EQ(files.writePageFile("a"), std::nullopt);
+    ASSERT_EQ(files.openPageFile(path("b.htm")), std::nullopt); // drops a.htm
     ASSERT_EQ(files.writePageFile("b"), std::nullopt);
-    ASSERT_EQ(files.closePageFile(), std::nullopt);
-    EXPECT_EQ(ReadFile(path("a.htm")), QByteArray());
-    EXPECT_EQ(ReadFile(path("b.htm")), QByteArray("b"));
+    files.discardPageFile();
+    EXPECT_EQ(files.closePageFile(), std::nullopt);
+    EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
 TEST_F(DiskFilesTest, RemovesAFileAndReports53WhenItIsGone) {

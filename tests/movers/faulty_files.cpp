@@ -30,7 +30,11 @@ std::optional<FileError> FaultyFiles::openPageFile(const QString& path) {
 }
 
 std::optional<FileError> FaultyFiles::writePageFile(const QByteArray& bytes) {
-    return injectedOr(Operation::Write, [&] { return disk.writePageFile(bytes); });
+    if (std::optional<FileError> failure = injected(Operation::Write)) {
+        disk.writePageFile(bytes.left(bytes.size() / 2));
+        return failure;
+    }
+    return disk.writePageFile(bytes);
 }
 
 std::optional<FileError> FaultyFiles::closePageFile() {

@@ -6,7 +6,8 @@
 
 // The real file operations, except that chosen calls fail with a chosen error number
 // without touching the disk: for failures that cannot be made for real, such as a full
-// disk or a file that even root cannot delete.
+// disk or a file that even root cannot delete. A failing write first writes half of the
+// page, as a write that runs out of room does.
 class FaultyFiles final : public MoverFiles {
 public:
     enum class Operation { CreateFolder, RemoveFile, RemoveFolder, Open, Write, Close };
@@ -20,6 +21,7 @@ public:
     std::optional<FileError> openPageFile(const QString& path) override;
     std::optional<FileError> writePageFile(const QByteArray& bytes) override;
     std::optional<FileError> closePageFile() override;
+    void discardPageFile() override { disk.discardPageFile(); }
 
 private:
     struct Fault {

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QDir::Filters kEverything =
@@ -44,6 +47,14 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+void WriteRawNamedFile(const QString& folder, const QByteArray& name, const QByteArray& bytes) {
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(file, 0) << path.toStdString();
+    EXPECT_EQ(::write(file, bytes.constData(), size_t(bytes.size())), bytes.size());
+    ::close(file);
 }
 
 QByteArray ReadFile(const QString& path) {

@@ -16,6 +16,8 @@ FolderTree WithoutPart(FolderTree tree, const QString& part);
 
 // Writes a file, making its folders as needed.
 void WriteFile(const QString& path, const QByteArray& bytes);
+// Writes a file whose name is given as raw bytes, which need not be valid UTF-8.
+void WriteRawNamedFile(const QString& folder, const QByteArray& name, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 // The names of the entries of a folder, hidden ones included, sorted.
 QStringList FolderEntries(const QString& folder);

@@ -77,3 +77,29 @@ TEST_F(MoverChecksTest, AnEmptyListOfFramedPagesSaysDoneBeforeOpeningAndStaysOpe
     EXPECT_TRUE(QFileInfo(folder).isDir());
     expectOnlyOutputChanged(FramedForwardPages());
 }
+
+TEST_F(MoverChecksTest, PageFilesWithNamesThatAreNotUtf8AreNamedBeforeTheRunGoesOn) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    QByteArrayList undecodable{"a\nb\xFF.htm", "caf\xE9.htm", "\xC3\xA9t\xE9.htm"};
+    for (char n = '0'; n <= '8'; ++n) {
+        undecodable << QByteArray("\xFE") + n + ".htm";
+    }
+    for (const QByteArray& name : undecodable) {
+        WriteRawNamedFile(sitePath(), name, "<title>lost</title>");
+    }
+    host.answer(MsgAnswer::OK);
+    host.answer(MsgAnswer::OK);
+    run(FramedForwardPages(), inputs({QStringLiteral("a.htm")}));
+
+    EXPECT_EQ(host.events.mid(0, 2),
+              QStringList({QStringLiteral("box: 12 page files get no mover page because their "
+                                          "names are not valid UTF-8:\n"
+                                          "a\\x0Ab\\xFF.htm\ncaf\\xE9.htm\n\u00E9t\\xE9.htm\n"
+                                          "\\xFE0.htm\n\\xFE1.htm\n\\xFE2.htm\n\\xFE3.htm\n"
+                                          "\\xFE4.htm\n\\xFE5.htm\n\\xFE6.htm\nand 2 more"),
+                           QStringLiteral("busy")}));
+    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::OK);
+    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::Information);
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
+              FramedBytes("A", "http://new.example/a.htm"));
+}

@@ -2,11 +2,41 @@
 #include "support/qstring_printer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <functional>
 
+#include <sys/mount.h>
+
 namespace {
+
+// A small tmpfs mounted on a folder for as long as it lives, where the system lets the test
+// mount one (as root, outside a restricted container).
+struct SmallDisk {
+    explicit SmallDisk(const QString& folder) : path(QFile::encodeName(folder)) {
+        mounted = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted) {
+            ::umount2(path.constData(), MNT_DETACH);
+        }
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    QByteArray path;
+    bool mounted = false;
+};
+
+// Writes a file until the disk it is on is full.
+void FillTheDisk(const QString& path) {
+    QFile filler(path);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+}
 
 class MoverFailuresTest : public MoverRunTest {
 protected:
@@ -67,6 +97,7 @@ TEST_F(MoverFailuresTest, AFolderThatCannotBeMadeIsRetriedUntilAborted) {
                            QStringLiteral("default pointer")}));
     EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
     EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    EXPECT_EQ(host.failedPaths, QStringList(2, rootPath(QStringLiteral("plain-file/zandrifts"))));
     expectNothingChanged();
 }
 
@@ -101,13 +132,14 @@ TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesTh
 
 TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
     makeTheSecondTargetAFolder();
-    host.answer(MsgAnswer::Ignore); // opening b.htm
-    host.answer(MsgAnswer::Ignore); // writing b.htm with no page file open
+    host.answer(MsgAnswer::Ignore); // closing b.htm, which cannot take the folder's name
     host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({ordinaryAccessError, ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(host.boxTexts(), QStringList({ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(
+        FolderEntries(output()),
+        QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_TRUE(QFileInfo(output(QStringLiteral("b.htm/inside"))).isDir());
     EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
@@ -123,6 +155,7 @@ TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) 
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
                                             QStringLiteral("Error 76: Path not found")}));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
+    EXPECT_EQ(host.failedPaths, QStringList(2, output(tooLong)));
     EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/2"));
     expectStoppedWithoutEnding();
     expectOnlyOutputChanged(RedirectPages());
@@ -136,16 +169,18 @@ TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
 
     EXPECT_EQ(host.boxTexts(),
               QStringList({QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
+    EXPECT_EQ(FolderEntries(output()), names);
     expectEveryPageWritten();
 }
 
-TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesAnEmptyPage) {
+TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesNoPage) {
     fillTheDiskAtTheSecondPage(1);
     host.answer(MsgAnswer::Ignore);
     host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), QByteArray());
+    EXPECT_EQ(FolderEntries(output()),
+              QStringList({QStringLiteral("a.htm"), QStringLiteral("c.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
 }
 
@@ -157,14 +192,37 @@ TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
 
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full"),
                                             QStringLiteral("Error 61: Disk full")}));
+    EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
-    EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), QByteArray());
-    EXPECT_FALSE(QFileInfo::exists(output(QStringLiteral("c.htm"))));
     EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
     expectStoppedWithoutEnding();
 }
 
-TEST_F(MoverFailuresTest, AFailedCloseCanBeIgnored) {
+TEST_F(MoverFailuresTest, OnARealFullDiskIgnoreLeavesNoPageAndRetryWritesItWhole) {
+    const SmallDisk disk(sitePath());
+    if (!disk.mounted) {
+        GTEST_SKIP() << "this system does not let the test mount a tmpfs";
+    }
+    for (const QString& name : names) {
+        writeSitePage(name, "<title>" + name.toUtf8() + "</title>");
+    }
+    const QString filler = sitePath(QStringLiteral("filler"));
+    FillTheDisk(filler);
+    host.answer(MsgAnswer::Ignore);                                // a.htm
+    host.answer(MsgAnswer::Retry, [&] { QFile::remove(filler); }); // b.htm, once there is room
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({QStringLiteral("Error 61: Disk full"),
+                           QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
+    EXPECT_EQ(FolderEntries(output()),
+              QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), expectedPage(QStringLiteral("b.htm")));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
+}
+
+TEST_F(MoverFailuresTest, AFailedCloseLeavesThatPageOut) {
     files.fail(FaultyFiles::Operation::Close, 57);
     host.answer(MsgAnswer::Ignore);
     host.answer(MsgAnswer::OK);
@@ -172,5 +230,26 @@ TEST_F(MoverFailuresTest, AFailedCloseCanBeIgnored) {
 
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 57: Device I/O error"),
                                             QStringLiteral("I'm done!")}));
-    expectEveryPageWritten();
+    EXPECT_EQ(FolderEntries(output()),
+              QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
+}
+
+TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {
+    atTheSecondPage([this] { host.stop = true; });
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(FolderEntries(output()),
+              QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
+    expectStoppedWithoutEnding();
+}
+
+TEST_F(MoverFailuresTest, AStopAskedForWhileABoxIsShownEndsTheRunWhateverTheAnswer) {
+    fillTheDiskAtTheSecondPage(1);
+    host.answer(MsgAnswer::Retry, [this] { host.stop = true; });
+    run(RedirectPages(), inputs(names));
+
+    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full")}));
+    EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
+    expectStoppedWithoutEnding();
 }

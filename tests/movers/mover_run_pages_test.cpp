@@ -85,6 +85,31 @@ TEST_F(MoverPagesTest, TheAddressGetsASlashOnlyWhenItEndsInNoSeparator) {
     }
 }
 
+TEST_F(MoverPagesTest, PageNamesAreEncodedWhereTheyCannotStandRawInTheAddress) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("50%#off.htm"), "50%25%23off.htm"},
+        {QStringLiteral("quo\"te.htm"), "quo%22te.htm"},
+        {QStringLiteral("a?<b>\\c.htm"), "a%3F%3Cb%3E%5Cc.htm"},
+        {QStringLiteral("tab\t\u007F\u0085.htm"), "tab%09%7F%C2%85.htm"},
+        {QStringLiteral("blank caf\u00E9 & more.htm"), "blank caf\xC3\xA9 & more.htm"},
+    };
+    QStringList names;
+    for (const auto& [name, encoded] : cases) {
+        writeSitePage(name, "<title>T</title>");
+        names << name;
+    }
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs(names);
+    given.newAddress = QStringLiteral("http://new.example/50%#?");
+    run(RedirectPages(), given);
+
+    for (const auto& [name, encoded] : cases) {
+        EXPECT_EQ(written(RedirectPages(), name),
+                  RedirectBytes("T", "http://new.example/50%#?/" + encoded));
+    }
+    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/50%#? - 4/4"));
+}
+
 TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
     writeSitePage(QStringLiteral("caf\u00e9.htm"), "<title>Caf\xe9 & \"Cr\xe8me\"</title>");
     host.answer(MsgAnswer::OK);

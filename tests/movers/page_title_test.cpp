@@ -7,6 +7,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+#include <sys/stat.h>
+
 using Module1::GetPageTitle;
 using Module1::ReadPageTitle;
 using Module1::RemoveLineBreaks;
@@ -27,6 +34,18 @@ protected:
     QTemporaryDir folder;
     int pages = 0;
 };
+
+// The title of a path, or nothing when reading it takes longer than a few seconds. A read
+// that never ends is left running on its own thread, so the test fails instead of hanging.
+std::optional<QString> titleWithinSeconds(const QString& path) {
+    auto title = std::make_shared<std::promise<QString>>();
+    std::future<QString> result = title->get_future();
+    std::thread([title, path] { title->set_value(GetPageTitle(path)); }).detach();
+    if (result.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        return std::nullopt;
+    }
+    return result.get();
+}
 
 } // namespace
 
@@ -80,6 +99,19 @@ TEST_F(PageTitleTest, GivesThePathForAFileThatCannotBeRead) {
     const QString aFolder = folder.filePath(QStringLiteral("folder.htm"));
     ASSERT_TRUE(QDir().mkdir(aFolder));
     EXPECT_EQ(GetPageTitle(aFolder), aFolder);
+}
+
+TEST_F(PageTitleTest, GivesThePathAtOnceForADeviceOrAPipe) {
+    const QString fifo = folder.filePath(QStringLiteral("fifo.htm"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& target :
+         {QStringLiteral("/dev/zero"), QStringLiteral("/dev/urandom"), fifo}) {
+        const QString path = folder.filePath(QStringLiteral("link.htm"));
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(target, path));
+        EXPECT_EQ(titleWithinSeconds(path), path) << target.toStdString();
+        EXPECT_EQ(titleWithinSeconds(target), target);
+    }
 }
 
 TEST_F(PageTitleTest, FindsTitlesFarIntoThePageAndAcrossReadBoundaries) {

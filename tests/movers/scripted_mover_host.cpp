@@ -24,6 +24,11 @@ MsgAnswer ScriptedMoverHost::MsgBox(const QString& text, MsgButtons buttons, Msg
     return next.answer;
 }
 
+MsgAnswer ScriptedMoverHost::stepFailed(const FileError& error, const QString& path) {
+    failedPaths << path;
+    return MoverHost::stepFailed(error, path);
+}
+
 void ScriptedMoverHost::setCaption(const QString& caption) {
     events << QStringLiteral("caption: ") + caption;
     captions << caption;

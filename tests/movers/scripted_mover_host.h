@@ -27,6 +27,9 @@ public:
     }
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
+    // Records the path, then shows the failure as the main window does.
+    MsgAnswer stepFailed(const FileError& error, const QString& path) override;
+    bool stopRequested() override { return stop; }
     void setCaption(const QString& caption) override;
     void setBusyPointer(bool busy) override;
     void setFocus(MoverControl control) override;
@@ -36,7 +39,9 @@ public:
     QStringList events;
     std::vector<Box> boxes;
     QStringList captions;
+    QStringList failedPaths; // the path of every failing step, in order
     bool busy = false;
+    bool stop = false; // what stopRequested() answers
 
     QStringList boxTexts() const;
     bool scriptUsedUp() const { return answers.empty(); }

@@ -1,0 +1,62 @@
+#include "movers/undecodable_names.h"
+
+namespace {
+
+constexpr qsizetype kNamesShown = 10;
+
+// The length of the UTF-8 sequence a lead byte starts; 0 for a byte that starts none.
+qsizetype sequenceLength(uchar lead) {
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        return 2;
+    }
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        return 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        return 4;
+    }
+    return 0;
+}
+
+QString hexByte(uchar byte) {
+    return QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+}
+
+} // namespace
+
+QString ReadableFileName(QByteArrayView name) {
+    QString readable;
+    for (qsizetype at = 0; at < name.size();) {
+        const qsizetype length = sequenceLength(uchar(name[at]));
+        const QByteArrayView sequence =
+            length > 0 && at + length <= name.size() ? name.sliced(at, length) : QByteArrayView();
+        const QString character = sequence.isValidUtf8() ? QString::fromUtf8(sequence) : QString();
+        if (character.isEmpty() || character.front().category() == QChar::Other_Control) {
+            readable += hexByte(uchar(name[at]));
+            ++at;
+        } else {
+            readable += character;
+            at += length;
+        }
+    }
+    return readable;
+}
+
+QString UndecodablePagesMessage(const QByteArrayList& names) {
+    QString text = names.size() == 1
+                       ? QStringLiteral("1 page file gets no mover page because its name is not "
+                                        "valid UTF-8:")
+                       : QStringLiteral("%1 page files get no mover page because their names are "
+                                        "not valid UTF-8:")
+                             .arg(names.size());
+    for (const QByteArray& name : names.mid(0, kNamesShown)) {
+        text += u'\n' + ReadableFileName(name);
+    }
+    if (names.size() > kNamesShown) {
+        text += QStringLiteral("\nand %1 more").arg(names.size() - kNamesShown);
+    }
+    return text;
+}

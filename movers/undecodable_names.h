@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArrayList>
+#include <QByteArrayView>
+#include <QString>
+
+// A file name that is not valid UTF-8, as it can be shown: its valid UTF-8 characters as they
+// are, every other byte and every control character as "\x" and two upper-case hex digits.
+QString ReadableFileName(QByteArrayView name);
+
+// The text that tells which page files get no mover page because their names are not valid
+// UTF-8: their count and the first ten of them, one a line.
+QString UndecodablePagesMessage(const QByteArrayList& names);
