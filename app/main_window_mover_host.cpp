@@ -20,6 +20,10 @@ MsgAnswer MainWindowMoverHost::MsgBox(const QString& text, MsgButtons buttons, M
     return window.boxes().MsgBox(text, buttons, icon);
 }
 
+bool MainWindowMoverHost::stopRequested() {
+    return window.boxes().allDismissed();
+}
+
 void MainWindowMoverHost::setCaption(const QString& caption) {
     window.setWindowTitle(ExactCaption(caption));
     repaintNowAndThen();

@@ -19,10 +19,8 @@ public:
     void setFocus(MoverControl control) override;
     void openFileManager(const QString& folder) override;
     void closeMainWindow() override;
-    bool stopRequested() override { return stopAsked; }
-
-    // Asks the run to stop at its next page or box, as Abort would end it.
-    void requestStop() { stopAsked = true; }
+    // A run stops once the program is ending, which dismisses the boxes for good.
+    bool stopRequested() override;
 
 private:
     void repaint();
@@ -30,5 +28,4 @@ private:
 
     frmMain& window;
     QElapsedTimer sinceRepaint;
-    bool stopAsked = false;
 };

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -27,12 +28,38 @@ namespace {
 
 constexpr int kEndedThroughShutDown = 0;
 constexpr int kShutDownSkipped = 3;
+constexpr int kRunNotStopped = 4;
 
-// Starts the program as main() does, lets `openBox` open a box, sends SIGTERM as soon as
-// the box shows, and leaves the process with the way the program ended.
-[[noreturn]] void endWhileABoxIsOpen(const std::function<void(frmMain&)>& openBox) {
+// What is going on when the signal comes: `start` begins it on the started program, and
+// the signal is sent as soon as `underWay` holds.
+struct Scenario {
+    const char* name;
+    std::function<void(frmMain&)> start;
+    std::function<bool(const frmMain&)> underWay;
+    int sitePages = 0;
+};
+
+bool aBoxIsOpen(const frmMain&) {
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+bool aRunCounts(const frmMain& window) {
+    return window.windowTitle().endsWith(QStringLiteral("/4999"));
+}
+
+void createFrames(frmMain& window) {
+    window.strNewAddress = QStringLiteral("http://new.example/");
+    window.cmdFrames->click();
+}
+
+// Starts the program as main() does on a site of `sitePages` pages, starts the scenario,
+// sends SIGTERM once it is under way, and leaves the process with the way the program
+// ended.
+[[noreturn]] void endDuring(const Scenario& scenario) {
     QTemporaryDir site;
-    QDir(site.path()).mkdir(QStringLiteral("framedforward"));
+    for (int page = 0; page < scenario.sitePages; ++page) {
+        QFile(site.filePath(QStringLiteral("p%1.htm").arg(page))).open(QIODevice::WriteOnly);
+    }
     QtMessageBoxes boxes;
     RecordingFileManager fileManager;
     frmMain window(boxes, fileManager);
@@ -42,15 +69,15 @@ constexpr int kShutDownSkipped = 3;
     window.show();
     onTerminationSignal(window, [&window] { window.endProgram(); });
 
-    QTimer::singleShot(0, &window, [&] { openBox(window); });
-    QTimer signalOnceShown;
-    QObject::connect(&signalOnceShown, &QTimer::timeout, [&signalOnceShown] {
-        if (QApplication::activeModalWidget() != nullptr) {
-            signalOnceShown.stop();
+    QTimer::singleShot(0, &window, [&] { scenario.start(window); });
+    QTimer signalOnceUnderWay;
+    QObject::connect(&signalOnceUnderWay, &QTimer::timeout, [&] {
+        if (scenario.underWay(window)) {
+            signalOnceUnderWay.stop();
             std::raise(SIGTERM);
         }
     });
-    signalOnceShown.start(20);
+    signalOnceUnderWay.start(20);
     // A program that spins without taking events would never see a timer: the alarm's
     // default action ends the child, and the parent sees it killed.
     ::alarm(10);
@@ -58,42 +85,39 @@ constexpr int kShutDownSkipped = 3;
     QApplication::exec();
     const bool unloaded =
         !frmBrowse::isLoaded() && !frmBrowser::isLoaded() && !frmTextpad::isLoaded();
-    std::_Exit(unloaded && !window.isVisible() ? kEndedThroughShutDown : kShutDownSkipped);
+    if (!unloaded || window.isVisible()) {
+        std::_Exit(kShutDownSkipped);
+    }
+    const QDir output(site.filePath(QStringLiteral("framedforward")));
+    const bool stopped = output.entryList(QDir::Files).size() < scenario.sitePages;
+    std::_Exit(scenario.sitePages == 0 || stopped ? kEndedThroughShutDown : kRunNotStopped);
 }
 
-struct OpenBox {
-    const char* name;
-    std::function<void(frmMain&)> open;
-};
-
-void PrintTo(const OpenBox& box, std::ostream* out) {
-    *out << box.name;
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+    *out << scenario.name;
 }
 
-class TerminationWhileABoxIsOpen : public ::testing::TestWithParam<OpenBox> {};
+class TerminationSignal : public ::testing::TestWithParam<Scenario> {};
 
 } // namespace
 
-TEST_P(TerminationWhileABoxIsOpen, EndsTheProgramThroughItsShutDown) {
+TEST_P(TerminationSignal, EndsTheProgramThroughItsShutDown) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(endWhileABoxIsOpen(GetParam().open), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(endDuring(GetParam()), ::testing::ExitedWithCode(0), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, TerminationWhileABoxIsOpen,
-                         ::testing::Values(OpenBox{"DelayBox",
-                                                   [](frmMain& window) {
-                                                       window.cmdDelay->click();
-                                                   }},
-                                           OpenBox{"AddressBox",
-                                                   [](frmMain& window) {
-                                                       window.cmdNewAddress->click();
-                                                   }},
-                                           OpenBox{"ReplaceQuestionOfARun",
-                                                   [](frmMain& window) {
-                                                       window.strNewAddress =
-                                                           QStringLiteral("http://new.example/");
-                                                       window.cmdFrames->click();
-                                                   }}),
-                         [](const ::testing::TestParamInfo<OpenBox>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    While, TerminationSignal,
+    ::testing::Values(Scenario{"TheDelayBoxIsOpen",
+                               [](frmMain& window) { window.cmdDelay->click(); }, aBoxIsOpen},
+                      Scenario{"TheAddressBoxIsOpen",
+                               [](frmMain& window) { window.cmdNewAddress->click(); }, aBoxIsOpen},
+                      Scenario{
+                          "ARunAsksToReplaceItsFolder",
+                          [](frmMain& window) {
+                              QDir(window.txtMap->text()).mkdir(QStringLiteral("framedforward"));
+                              createFrames(window);
+                          },
+                          aBoxIsOpen},
+                      Scenario{"ARunWritesItsPages", createFrames, aRunCounts, 5000}),
+    [](const ::testing::TestParamInfo<Scenario>& info) { return std::string(info.param.name); });
