@@ -9,9 +9,6 @@ namespace {
 
 QString fileTimeText(const QString& path) {
     const QFileInfo file(path);
-    if (!file.exists()) {
-        return {};
-    }
     const QDateTime born = file.birthTime();
     return DateTimeText(born.isValid() ? born : file.lastModified());
 }
@@ -32,5 +29,6 @@ QString DateTimeText(const QDateTime& moment) {
 }
 
 QString PageInformation(const QString& path) {
-    return Module1::GetPageTitle(path) + QStringLiteral("\r\n") + fileTimeText(path);
+    const Module1::PageTitle title = Module1::ReadPageTitle(path);
+    return title.text + QStringLiteral("\r\n") + (title.readable ? fileTimeText(path) : QString());
 }

@@ -123,11 +123,11 @@ private:
 } // namespace
 
 PageTitle ReadPageTitle(const QString& path) {
-    const PageTitle noTitle{path, false};
     PageFile file(path);
     if (!file.isOpen()) {
-        return noTitle;
+        return {path, false, false};
     }
+    const PageTitle noTitle{path, false, true};
     TitleScanner scanner;
     for (;;) {
         const QByteArray chunk = file.read();
@@ -151,7 +151,7 @@ PageTitle ReadPageTitle(const QString& path) {
     if (title.isEmpty()) {
         return noTitle;
     }
-    return {title, latin1};
+    return {title, latin1, true};
 }
 
 QString GetPageTitle(const QString& path) {

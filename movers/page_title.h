@@ -10,6 +10,7 @@ namespace Module1 {
 struct PageTitle {
     QString text;
     bool latin1 = false;
+    bool readable = false; // the page could be opened as a regular file
 };
 
 // The text strictly between a page's first "<title>" and its first "</title>" (tags found

@@ -10,6 +10,13 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using PageListTest = MainWindowTest;
 
 TEST_F(PageListTest, ListsPlainPageFilesWhateverTheCaseAndNothingElse) {
@@ -103,17 +110,39 @@ TEST_F(PageListTest, DoubleClickShowsTheTitleAndTheTimeTheFileWasMade) {
                                                  QStringLiteral("\r\n")));
 }
 
-TEST_F(PageListTest, DoubleClickOnAPageThatIsGoneShowsItsPathAndAnEmptySecondLine) {
-    const QString path = writeSiteFile(QStringLiteral("gone.htm"), "<title>Gone</title>");
+TEST_F(PageListTest, DoubleClickOnAPageGoneOrUnreadableShowsItsPathAndAnEmptySecondLine) {
+    // What took the page's place after the list was filled.
+    const std::vector<std::pair<const char*, std::function<void(const QString&)>>> replacements = {
+        {"nothing",
+         [](const QString&) {
+         }},
+        {"a pipe",
+         [](const QString& path) {
+             ::mkfifo(QFile::encodeName(path), 0644);
+         }},
+        {"a folder",
+         [](const QString& path) {
+             QDir().mkdir(path);
+         }},
+        {"an unreadable file", [](const QString& path) {
+             QFile file(path);
+             file.open(QIODevice::WriteOnly);
+             file.write("<title>Locked</title>");
+             file.setPermissions({});
+         }}};
+    const QString path = writeSiteFile(QStringLiteral("page.htm"), "<title>Page</title>");
     frmMain& main = start(sitePath());
-    ASSERT_TRUE(QFile::remove(path));
-    boxes.answer({MsgAnswer::OK});
-
-    main.lstFiles->setCurrentRow(0);
-    emit main.lstFiles->itemDoubleClicked(main.lstFiles->item(0));
-
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, path + QStringLiteral("\r\n"));
+    for (const auto& [what, replace] : replacements) {
+        if (std::string(what) == "an unreadable file" && ::geteuid() == 0) {
+            continue; // permissions do not keep root out
+        }
+        QFile::remove(path) || QDir().rmdir(path);
+        replace(path);
+        boxes.answer({MsgAnswer::OK});
+        main.lstFiles->setCurrentRow(0);
+        emit main.lstFiles->itemDoubleClicked(main.lstFiles->item(0));
+        EXPECT_EQ(boxes.shown().back().text, path + QStringLiteral("\r\n")) << what;
+    }
 }
 
 TEST_F(PageListTest, DoubleClickWithNothingSelectedDoesNothing) {
