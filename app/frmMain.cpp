@@ -1,14 +1,14 @@
 #include "app/frmMain.h"
 
-#include "app/command_button.h"
 #include "app/folder_setting.h"
 #include "app/page_information.h"
 #include "app/page_listing.h"
-#include "app/program_icon.h"
-#include "app/twips.h"
 #include "movers/path_joiners.h"
 #include "movers/whole_number.h"
 #include "platform/message_boxes.h"
+#include "widgets/command_button.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
 #include "windows/frmBrowse.h"
 
-#include "app/command_button.h"
 #include "app/frmMain.h"
-#include "app/twips.h"
 #include "platform/message_boxes.h"
+#include "widgets/command_button.h"
+#include "widgets/twips.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"
 

@@ -1,6 +1,6 @@
 #include "windows/frmBrowser.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 #include "windows/outer_size_fit.h"
 #include "windows/web_browser_view.h"
 

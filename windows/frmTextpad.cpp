@@ -1,6 +1,6 @@
 #include "windows/frmTextpad.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 #include "windows/outer_size_fit.h"
 
 #include <QPlainTextEdit>
