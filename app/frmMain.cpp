@@ -7,6 +7,7 @@
 #include "movers/whole_number.h"
 #include "platform/message_boxes.h"
 #include "widgets/command_button.h"
+#include "widgets/described_control.h"
 #include "widgets/program_icon.h"
 #include "widgets/twips.h"
 
@@ -46,8 +47,8 @@ frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
     theMainWindow = this;
     setWindowTitle(kApplicationTitle);
     setWindowIcon(programIcon());
-    txtMap->setToolTip(QStringLiteral("The selected folder"));
-    lstFiles->setToolTip(QStringLiteral("List of the files"));
+    describeControl(*txtMap, QStringLiteral("Folder"), QStringLiteral("The selected folder"));
+    describeControl(*lstFiles, QStringLiteral("Pages"), QStringLiteral("List of the files"));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstFiles->setUniformItemSizes(true);
     cmdCreate->hide();

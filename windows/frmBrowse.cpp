@@ -2,6 +2,7 @@
 
 #include "platform/message_boxes.h"
 #include "widgets/command_button.h"
+#include "widgets/described_control.h"
 #include "widgets/twips.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"
@@ -21,8 +22,9 @@ frmBrowse::frmBrowse(MessageBoxes& boxes, const Drives& drives)
                                   QStringLiteral("Cancel the selection of a folder"), this)),
       messageBoxes(boxes) {
     setWindowTitle(QStringLiteral("Orvantis"));
-    Drive1->setToolTip(QStringLiteral("Available disks"));
-    Dir1->setToolTip(QStringLiteral("Available folders"));
+    describeControl(*Drive1, QStringLiteral("Available disks"), QStringLiteral("Available disks"));
+    describeControl(*Dir1, QStringLiteral("Available folders"),
+                    QStringLiteral("Available folders"));
     cmdOK->setDefault(true);
     layOutControls();
     connect(Dir1, &DirectoryList::pathChanged, this, &frmBrowse::showDriveOf);

@@ -6,6 +6,8 @@
 
 frmBrowser::frmBrowser() : brwBrowser(new WebBrowserView(this)) {
     setWindowTitle(QStringLiteral("Orvantis Browser"));
+    brwBrowser->setAccessibleName(windowTitle());
+    brwBrowser->setAccessibleDescription(windowTitle());
     resize(sizeFromTwips(4680, 3195));
     brwBrowser->setGeometry(rectFromTwips(600, 1320, 1935, 735));
 }

@@ -7,6 +7,8 @@
 
 frmTextpad::frmTextpad() : txtDisplay(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Orvantis Scratchpad"));
+    txtDisplay->setAccessibleName(windowTitle());
+    txtDisplay->setAccessibleDescription(windowTitle());
     resize(sizeFromTwips(4680, 3195));
     txtDisplay->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtDisplay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
