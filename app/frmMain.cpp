@@ -69,7 +69,7 @@ frmMain* frmMain::instance() {
 }
 
 void frmMain::layOutControls() {
-    resize(sizeFromTwips(4680, 3195));
+    setDesignSize(*this, 4680, 3195);
     Frame1->setGeometry(rectFromTwips(120, 120, 4335, 735));
     txtMap->setGeometry(rectFromTwips(120, 240, 2535, 285));
     cmdBrowse->setGeometry(rectFromTwips(2880, 240, 1215, 375));
@@ -82,9 +82,12 @@ void frmMain::layOutControls() {
     Frame1->setFocusPolicy(Qt::NoFocus);
     // The caption sits on the frame's top line, so the controls placed inside the group box
     // lie within its frame.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: %2px; padding: 0 2px; }")
+            .arg(pixelsFromTwips(105))
+            .arg(pixelsFromTwips(90)));
     setTabOrder(cmdBrowse, txtMap);
     setTabOrder(txtMap, lstFiles);
     setTabOrder(lstFiles, cmdCreate);

@@ -3,18 +3,25 @@
 #include <QRect>
 #include <QSize>
 
-// Window measures are designed in twips: 15 twips make one device-independent pixel.
-inline constexpr int kTwipsPerPixel = 15;
+class QWidget;
 
-inline constexpr int pixelsFromTwips(int twips) {
-    return twips / kTwipsPerPixel;
-}
+// Window measures are designed in twips. At the reference font, 15 twips make one
+// device-independent pixel; the application's font sets the size of a twip, so that a
+// larger font makes every window and control larger in proportion and the captions keep
+// fitting. The reference font is Qt's own default where no desktop sets one: 9 point at
+// 96 dots per inch, 12 pixels to the em.
+inline constexpr int kTwipsPerPixel = 15; // at the reference font
 
-inline QRect rectFromTwips(int left, int top, int width, int height) {
-    return {pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
-            pixelsFromTwips(height)};
-}
+// The application font's size against the reference font's, both in pixels to the em:
+// 1 at the reference font.
+double fontScale();
+// How many twips make one device-independent pixel at the application's font.
+double twipsPerPixel();
 
-inline QSize sizeFromTwips(int width, int height) {
-    return {pixelsFromTwips(width), pixelsFromTwips(height)};
-}
+int pixelsFromTwips(int twips);
+QRect rectFromTwips(int left, int top, int width, int height);
+QSize sizeFromTwips(int width, int height);
+
+// Gives `window` its designed size, below which it cannot be shrunk, so that no control
+// placed in it is cut off.
+void setDesignSize(QWidget& window, int widthTwips, int heightTwips);

@@ -40,7 +40,7 @@ frmBrowse::frmBrowse(MessageBoxes& boxes, const Drives& drives)
 }
 
 void frmBrowse::layOutControls() {
-    resize(sizeFromTwips(4680, 3195));
+    setDesignSize(*this, 4680, 3195);
     Drive1->setGeometry(rectFromTwips(120, 120, 2415, 315));
     Dir1->setGeometry(rectFromTwips(120, 600, 2415, 2340));
     cmdOK->setGeometry(rectFromTwips(2760, 120, 1455, 375));
