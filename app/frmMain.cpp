@@ -1,15 +1,16 @@
 #include "app/frmMain.h"
 
-#include "app/command_button.h"
 #include "app/folder_setting.h"
 #include "app/page_information.h"
-#include "app/program_icon.h"
-#include "app/twips.h"
 #include "movers/page_listing.h"
 #include "movers/path_joiners.h"
 #include "movers/whole_number.h"
 #include "platform/exact_caption.h"
 #include "platform/message_boxes.h"
+#include "widgets/command_button.h"
+#include "widgets/described_control.h"
+#include "widgets/program_icon.h"
+#include "widgets/twips.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -47,8 +48,8 @@ frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
     theMainWindow = this;
     setWindowTitle(kApplicationTitle);
     setWindowIcon(programIcon());
-    txtMap->setToolTip(QStringLiteral("The selected folder"));
-    lstFiles->setToolTip(QStringLiteral("List of the files"));
+    describeControl(*txtMap, QStringLiteral("Folder"), QStringLiteral("The selected folder"));
+    describeControl(*lstFiles, QStringLiteral("Pages"), QStringLiteral("List of the files"));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstFiles->setUniformItemSizes(true);
     cmdCreate->hide();
@@ -69,7 +70,7 @@ frmMain* frmMain::instance() {
 }
 
 void frmMain::layOutControls() {
-    resize(sizeFromTwips(4680, 3195));
+    setDesignSize(*this, 4680, 3195);
     Frame1->setGeometry(rectFromTwips(120, 120, 4335, 735));
     txtMap->setGeometry(rectFromTwips(120, 240, 2535, 285));
     cmdBrowse->setGeometry(rectFromTwips(2880, 240, 1215, 375));
@@ -82,9 +83,12 @@ void frmMain::layOutControls() {
     Frame1->setFocusPolicy(Qt::NoFocus);
     // The caption sits on the frame's top line, so the controls placed inside the group box
     // lie within its frame.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
+            "QGroupBox::title { subcontrol-origin: margin; left: %2px; padding: 0 2px; }")
+            .arg(pixelsFromTwips(105))
+            .arg(pixelsFromTwips(90)));
     setTabOrder(cmdBrowse, txtMap);
     setTabOrder(txtMap, lstFiles);
     setTabOrder(lstFiles, cmdCreate);

@@ -28,10 +28,6 @@ public:
     // Restores the stored folder, then loads the companion windows hidden.
     void Form_Load();
 
-    // Puts a confirmed folder into the folder text and always refreshes the page list,
-    // also when the folder text already reads so.
-    void confirmFolder(const QString& folder);
-
     // Shows the page text buffer in the page preview window.
     void ShowPreview();
 
@@ -63,6 +59,9 @@ private:
     void connectHandlers();
 
     void txtMap_Change();
+    // Puts a confirmed folder into the folder text and always refreshes the page list,
+    // also when the folder text already reads so.
+    void confirmFolder(const QString& folder);
     void lstFiles_DblClick();
     void cmdNewAddress_Click();
     void cmdDelay_Click();

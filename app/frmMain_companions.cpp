@@ -13,7 +13,7 @@
 
 // Giving a companion window the main window's icon loads it, hidden.
 void frmMain::loadCompanionWindows() {
-    frmBrowse::instance().setWindowIcon(windowIcon());
+    frmBrowse::instance(messageBoxes).setWindowIcon(windowIcon());
     frmBrowser::instance().setWindowIcon(windowIcon());
     frmTextpad::instance().setWindowIcon(windowIcon());
 }
@@ -26,11 +26,12 @@ void frmMain::Form_Unload() {
 }
 
 // Opens the folder picker at the folder of the folder text. The page list stays empty
-// until the folder text changes. A folder that cannot be read leaves the directory list
-// where it was, and the picker opens all the same.
+// until the folder text changes: the folder the picker confirms. A folder that cannot be
+// read leaves the directory list where it was, and the picker opens all the same.
 void frmMain::cmdBrowse_Click() {
     lstFiles->clear();
-    frmBrowse& picker = frmBrowse::instance();
+    frmBrowse& picker = frmBrowse::instance(messageBoxes);
+    connect(&picker, &frmBrowse::folderChosen, this, &frmMain::confirmFolder, Qt::UniqueConnection);
     const QString folder = txtMap->text();
     if (!folder.isEmpty()) {
         picker.Dir1->setPath(folder);

@@ -1,37 +1,17 @@
 #include "platform/volume_list.h"
 
+#include "platform/offered_volumes.h"
+
 #include <QFileInfo>
-#include <QSet>
 #include <QStorageInfo>
-#include <QStringList>
 
 namespace {
 
 const VolumeList* installedList = nullptr;
 
-const QSet<QByteArray> kPseudoFileSystems = {
-    "autofs", "binfmt_misc", "bpf",        "cgroup",     "cgroup2",   "configfs", "debugfs",
-    "devpts", "devtmpfs",    "efivarfs",   "fusectl",    "hugetlbfs", "mqueue",   "nsfs",
-    "proc",   "pstore",      "rpc_pipefs", "securityfs", "selinuxfs", "sysfs",    "tracefs"};
-
-// Kernel and device folders hold no site folders, whatever file system is mounted there.
-const QStringList kSystemFolders = {QStringLiteral("/proc"), QStringLiteral("/sys"),
-                                    QStringLiteral("/dev")};
-
-bool isInSystemFolder(const QString& mountPoint) {
-    for (const QString& folder : kSystemFolders) {
-        if (mountPoint == folder || mountPoint.startsWith(folder + QLatin1Char('/'))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Bind mounts of single files (as in containers) are volumes too, but no folder to pick.
-bool isPickable(const QStorageInfo& volume) {
-    return volume.isValid() && volume.isReady() &&
-           !kPseudoFileSystems.contains(volume.fileSystemType()) &&
-           !isInSystemFolder(volume.rootPath()) && QFileInfo(volume.rootPath()).isDir();
+VolumeReport reportOf(const QStorageInfo& volume) {
+    return {volume.rootPath(), volume.device(),  volume.fileSystemType(),
+            volume.isValid(),  volume.isReady(), QFileInfo(volume.rootPath()).isDir()};
 }
 
 Volume volumeOf(const QStorageInfo& volume) {
@@ -57,7 +37,7 @@ QList<Volume> MountedVolumes::volumes() const {
     QList<Volume> pickable;
     bool hasRoot = false;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (isPickable(volume)) {
+        if (isOfferedVolume(reportOf(volume))) {
             pickable << volumeOf(volume);
             hasRoot = hasRoot || volume.isRoot();
         }

@@ -22,8 +22,8 @@ public:
     static void install(const VolumeList* replacement);
 };
 
-// The machine's mounted volumes that are valid, ready folders on storage: pseudo file
-// systems (proc, sysfs, cgroup, devpts, ...) are left out, and "/" is always among them.
+// The machine's mounted volumes that a user would pick (isOfferedVolume): "/", other disks,
+// removable media and network file systems.
 class MountedVolumes final : public VolumeList {
 public:
     QList<Volume> volumes() const override;

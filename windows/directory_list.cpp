@@ -29,8 +29,20 @@ bool DirectoryList::setPath(const QString& text) {
     if (designated < 0) {
         return showFolder(absoluteFolderPath(text));
     }
-    const QString root = drives.list()[designated].mountPoint;
-    return showFolder(folderOnDrive.value(root, root));
+    return showDriveFolder(drives.list()[designated].mountPoint);
+}
+
+// The folder last shown on the drive of this mount point, or its nearest parent that can
+// still be read, up to the root: a folder deleted meanwhile does not lock the drive out.
+bool DirectoryList::showDriveFolder(const QString& root) {
+    QString folder = folderOnDrive.value(root, root);
+    while (!showFolder(folder)) {
+        if (folder.size() <= root.size()) {
+            return false;
+        }
+        folder = QFileInfo(folder).path();
+    }
+    return true;
 }
 
 void DirectoryList::keyPressEvent(QKeyEvent* event) {
@@ -68,6 +80,7 @@ bool DirectoryList::showFolder(const QString& folder) {
     }
     currentFolder = folder;
     folderOnDrive.insert(root, folder);
+    emit pathChanged(folder);
     return true;
 }
 

@@ -20,10 +20,14 @@ public:
     QString path() const { return currentFolder; }
     // Makes a folder current. `text` is a folder path, or a drive designation, which stands
     // for that drive's current folder: the last folder this list showed on it, else its
-    // root. Returns false, leaving the list as it was, when the folder cannot be read.
+    // root; should that folder be gone, its nearest parent that can be read. Returns false,
+    // leaving the list as it was, when the folder (or, for a drive, not even its root) cannot
+    // be read.
     bool setPath(const QString& text);
 
 signals:
+    // The list shows another folder, opened by the user or set by the program.
+    void pathChanged(const QString& folder);
     // The user opened a folder that cannot be read; the list stayed where it was.
     void folderUnreadable(const QString& folder);
 
@@ -32,6 +36,7 @@ protected:
 
 private:
     bool showFolder(const QString& folder);
+    bool showDriveFolder(const QString& root);
     void openFolder(const QListWidgetItem* entry);
     void addEntry(const QString& text, const QString& folder, int level,
                   QStyle::StandardPixmap icon);

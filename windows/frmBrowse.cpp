@@ -1,28 +1,33 @@
 #include "windows/frmBrowse.h"
 
-#include "app/command_button.h"
-#include "app/frmMain.h"
-#include "app/twips.h"
 #include "platform/message_boxes.h"
+#include "widgets/command_button.h"
+#include "widgets/described_control.h"
+#include "widgets/twips.h"
 #include "windows/directory_list.h"
 #include "windows/drive_list.h"
 
 #include <QDir>
 #include <QPushButton>
+#include <QSignalBlocker>
 
-frmBrowse::frmBrowse() : frmBrowse(Drives(VolumeList::current().volumes())) {}
+frmBrowse::frmBrowse(MessageBoxes& boxes)
+    : frmBrowse(boxes, Drives(VolumeList::current().volumes())) {}
 
-frmBrowse::frmBrowse(const Drives& drives)
+frmBrowse::frmBrowse(MessageBoxes& boxes, const Drives& drives)
     : Drive1(new DriveList(drives, this)), Dir1(new DirectoryList(drives, this)),
       cmdOK(makeCommandButton(QStringLiteral("OK"), QStringLiteral("Confirm the selected folder"),
                               this)),
       cmdCancel(makeCommandButton(QStringLiteral("Cancel"),
-                                  QStringLiteral("Cancel the selection of a folder"), this)) {
+                                  QStringLiteral("Cancel the selection of a folder"), this)),
+      messageBoxes(boxes) {
     setWindowTitle(QStringLiteral("Orvantis"));
-    Drive1->setToolTip(QStringLiteral("Available disks"));
-    Dir1->setToolTip(QStringLiteral("Available folders"));
+    describeControl(*Drive1, QStringLiteral("Available disks"), QStringLiteral("Available disks"));
+    describeControl(*Dir1, QStringLiteral("Available folders"),
+                    QStringLiteral("Available folders"));
     cmdOK->setDefault(true);
     layOutControls();
+    connect(Dir1, &DirectoryList::pathChanged, this, &frmBrowse::showDriveOf);
     startAtWorkingFolder();
 
     connect(Drive1, &DriveList::currentIndexChanged, this, &frmBrowse::Drive1_Change);
@@ -35,7 +40,7 @@ frmBrowse::frmBrowse(const Drives& drives)
 }
 
 void frmBrowse::layOutControls() {
-    resize(sizeFromTwips(4680, 3195));
+    setDesignSize(*this, 4680, 3195);
     Drive1->setGeometry(rectFromTwips(120, 120, 2415, 315));
     Dir1->setGeometry(rectFromTwips(120, 600, 2415, 2340));
     cmdOK->setGeometry(rectFromTwips(2760, 120, 1455, 375));
@@ -51,7 +56,13 @@ void frmBrowse::startAtWorkingFolder() {
     if (!Dir1->setPath(QDir::currentPath())) {
         Dir1->setPath(QDir::rootPath());
     }
-    Drive1->setDrive(Dir1->path());
+}
+
+// The drive list follows the directory list, also into another drive's mount point; it
+// only shows the drive, so that choosing any other drive afterwards is a change.
+void frmBrowse::showDriveOf(const QString& folder) {
+    const QSignalBlocker quiet(Drive1);
+    Drive1->setDrive(folder);
 }
 
 void frmBrowse::reject() {
@@ -63,14 +74,11 @@ void frmBrowse::Drive1_Change() {
         return;
     }
     reportUnreadable(QStringLiteral("The disk %1 cannot be read.").arg(Drive1->Drive()));
-    Drive1->setDrive(Dir1->path());
+    showDriveOf(Dir1->path());
 }
 
 void frmBrowse::cmdOK_Click() {
-    const QString folder = Dir1->path();
-    if (frmMain* mainWindow = frmMain::instance()) {
-        mainWindow->confirmFolder(folder);
-    }
+    emit folderChosen(Dir1->path());
     Unload();
 }
 
@@ -79,7 +87,5 @@ void frmBrowse::cmdCancel_Click() {
 }
 
 void frmBrowse::reportUnreadable(const QString& text) {
-    if (frmMain* mainWindow = frmMain::instance()) {
-        mainWindow->boxes().MsgBox(text, MsgButtons::OK, MsgIcon::Critical);
-    }
+    messageBoxes.MsgBox(text, MsgButtons::OK, MsgIcon::Critical);
 }

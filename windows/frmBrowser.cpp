@@ -1,11 +1,13 @@
 #include "windows/frmBrowser.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 #include "windows/outer_size_fit.h"
 #include "windows/web_browser_view.h"
 
 frmBrowser::frmBrowser() : brwBrowser(new WebBrowserView(this)) {
     setWindowTitle(QStringLiteral("Orvantis Browser"));
+    brwBrowser->setAccessibleName(windowTitle());
+    brwBrowser->setAccessibleDescription(windowTitle());
     resize(sizeFromTwips(4680, 3195));
     brwBrowser->setGeometry(rectFromTwips(600, 1320, 1935, 735));
 }

@@ -1,12 +1,14 @@
 #include "windows/frmTextpad.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 #include "windows/outer_size_fit.h"
 
 #include <QPlainTextEdit>
 
 frmTextpad::frmTextpad() : txtDisplay(new QPlainTextEdit(this)) {
     setWindowTitle(QStringLiteral("Orvantis Scratchpad"));
+    txtDisplay->setAccessibleName(windowTitle());
+    txtDisplay->setAccessibleDescription(windowTitle());
     resize(sizeFromTwips(4680, 3195));
     txtDisplay->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtDisplay->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

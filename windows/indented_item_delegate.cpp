@@ -1,8 +1,10 @@
 #include "windows/indented_item_delegate.h"
 
+#include "widgets/twips.h"
+
 namespace {
 
-constexpr int kIndentPerLevel = 12; // pixels
+constexpr int kIndentPerLevelTwips = 180;
 
 } // namespace
 
@@ -19,5 +21,5 @@ QSize IndentedItemDelegate::sizeHint(const QStyleOptionViewItem& option,
 }
 
 int IndentedItemDelegate::indent(const QModelIndex& index) {
-    return index.data(kLevelRole).toInt() * kIndentPerLevel;
+    return index.data(kLevelRole).toInt() * pixelsFromTwips(kIndentPerLevelTwips);
 }

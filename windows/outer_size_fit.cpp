@@ -1,6 +1,6 @@
 #include "windows/outer_size_fit.h"
 
-#include "app/twips.h"
+#include "widgets/twips.h"
 
 #include <QWidget>
 
@@ -9,9 +9,10 @@
 namespace {
 
 int pixelsLessMargin(int outerPixels, float marginTwips) {
-    const float twips = static_cast<float>(outerPixels) * static_cast<float>(kTwipsPerPixel);
+    const auto twipsInPixel = static_cast<float>(twipsPerPixel());
+    const float twips = static_cast<float>(outerPixels) * twipsInPixel;
     const float remaining = std::max(twips - marginTwips, 0.0F);
-    return qRound(remaining / static_cast<float>(kTwipsPerPixel));
+    return qRound(remaining / twipsInPixel);
 }
 
 } // namespace

@@ -5,17 +5,20 @@
 #include <QWidget>
 
 // A window of which the program has one instance for the whole run, reached through its
-// class: instance() loads it from its design (the window's constructor) when it is not
-// loaded; Unload() destroys it, and the next instance() loads it afresh. Closing it by its
-// close box unloads it.
+// class: instance() loads it from its design (the window's constructor, given what the
+// window is handed, such as the program's message boxes) when it is not loaded; Unload()
+// destroys it, and the next instance() loads it afresh. Closing it by its close box unloads
+// it.
 //
 // The derived window makes its constructor private and befriends this class, so that
 // instance() is the only way to it.
 template <typename Window, typename Base = QWidget> class SingleInstanceWindow : public Base {
 public:
-    static Window& instance() {
+    // `handedIn` goes to the constructor when the window is loaded now, and is not used
+    // when it is loaded already.
+    template <typename... HandedIn> static Window& instance(HandedIn&... handedIn) {
         if (loaded.isNull()) {
-            loaded = new Window;
+            loaded = new Window(handedIn...);
         }
         return *loaded;
     }

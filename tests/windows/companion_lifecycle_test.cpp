@@ -60,7 +60,7 @@ TEST_F(LifecycleTest, StartUpLoadsTheThreeCompanionWindowsHiddenWithTheMainWindo
     const QIcon icon = window->windowIcon();
     ASSERT_FALSE(icon.isNull());
     for (const QWidget* companion : std::initializer_list<const QWidget*>{
-             &frmBrowse::instance(), &frmBrowser::instance(), &frmTextpad::instance()}) {
+             &loadedPicker(), &frmBrowser::instance(), &frmTextpad::instance()}) {
         EXPECT_FALSE(companion->isVisible()) << companion->windowTitle().toStdString();
         EXPECT_TRUE(showsIcon(*companion, icon)) << companion->windowTitle().toStdString();
     }

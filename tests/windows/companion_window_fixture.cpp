@@ -11,18 +11,22 @@
 frmBrowse& CompanionWindowTest::browse() {
     window->cmdBrowse->click();
     EXPECT_TRUE(frmBrowse::isLoaded());
-    return frmBrowse::instance();
+    return loadedPicker();
+}
+
+frmBrowse& CompanionWindowTest::loadedPicker() {
+    return frmBrowse::instance(boxes);
 }
 
 void CompanionWindowTest::pickDrive(const QString& designation) {
-    DriveList& list = *frmBrowse::instance().Drive1;
+    DriveList& list = *loadedPicker().Drive1;
     const int index = list.findText(designation);
     EXPECT_GE(index, 0) << designation.toStdString();
     list.setCurrentIndex(index);
 }
 
 QStringList CompanionWindowTest::directoryEntries() {
-    const DirectoryList& list = *frmBrowse::instance().Dir1;
+    const DirectoryList& list = *loadedPicker().Dir1;
     QStringList texts;
     for (int row = 0; row < list.count(); ++row) {
         texts << list.item(row)->text();
@@ -31,7 +35,7 @@ QStringList CompanionWindowTest::directoryEntries() {
 }
 
 QPoint CompanionWindowTest::entryCentre(const QString& text) {
-    DirectoryList& list = *frmBrowse::instance().Dir1;
+    DirectoryList& list = *loadedPicker().Dir1;
     const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
     EXPECT_EQ(found.size(), 1) << "entries: " << directoryEntries().join(u'|').toStdString();
     if (found.isEmpty()) {
@@ -42,13 +46,12 @@ QPoint CompanionWindowTest::entryCentre(const QString& text) {
 }
 
 void CompanionWindowTest::clickEntry(const QString& text) {
-    QTest::mouseClick(frmBrowse::instance().Dir1->viewport(), Qt::LeftButton, {},
-                      entryCentre(text));
+    QTest::mouseClick(loadedPicker().Dir1->viewport(), Qt::LeftButton, {}, entryCentre(text));
 }
 
 // As the window system delivers it: a click, then a double-click press and its release.
 void CompanionWindowTest::doubleClickEntry(const QString& text) {
-    QWidget* viewport = frmBrowse::instance().Dir1->viewport();
+    QWidget* viewport = loadedPicker().Dir1->viewport();
     const QPoint centre = entryCentre(text);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
     QTest::mouseDClick(viewport, Qt::LeftButton, {}, centre);

@@ -15,14 +15,16 @@ class CompanionWindowTest : public MainWindowTest {
 protected:
     // Clicks "Browse" and gives the picker it opened.
     frmBrowse& browse();
+    // The picker, loaded (with the scripted boxes) if it is not.
+    frmBrowse& loadedPicker();
 
     // Picks the drive of this designation in the picker's drive list.
-    static void pickDrive(const QString& designation);
+    void pickDrive(const QString& designation);
     // The entries of the picker's directory list, as shown.
-    static QStringList directoryEntries();
+    QStringList directoryEntries();
     // Clicks, or double-clicks, the directory list's entry that reads `text`.
-    static void clickEntry(const QString& text);
-    static void doubleClickEntry(const QString& text);
+    void clickEntry(const QString& text);
+    void doubleClickEntry(const QString& text);
 
     // Destroys the windows that were unloaded, as the event loop would.
     static void destroyUnloadedWindows();
@@ -31,5 +33,5 @@ protected:
 
 private:
     // Where the entry that reads `text` shows, scrolled into sight.
-    static QPoint entryCentre(const QString& text);
+    QPoint entryCentre(const QString& text);
 };

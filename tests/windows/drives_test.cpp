@@ -1,4 +1,5 @@
 // Drives: which drive holds a path, designations, and the volumes of this machine.
+#include "platform/offered_volumes.h"
 #include "support/qstring_printer.h"
 #include "windows/drives.h"
 
@@ -57,6 +58,44 @@ TEST(Drives, AMountPointMountedTwiceCountsOnceWithItsLastVolume) {
                             {QStringLiteral("/mnt/"), QStringLiteral("NEW")}});
     ASSERT_EQ(remounted.list().size(), 1);
     EXPECT_EQ(remounted.list()[0].name, QStringLiteral("NEW"));
+}
+
+TEST(OfferedVolumes, AreTheRootDisksRemovableMediaAndNetworkFileSystems) {
+    struct Row {
+        const char* rootPath;
+        const char* device;
+        const char* type;
+        bool offered;
+        bool folder = true;
+        bool ready = true;
+    };
+    const Row rows[] = {
+        {"/", "overlay", "overlay", true},
+        {"/home", "/dev/sda2", "ext4", true},
+        {"/media/ann/STICK", "/dev/sdb1", "vfat", true},
+        {"/media/ann/Backup", "/dev/sdc1", "fuseblk", true},
+        {"/mnt/share", "//server/share", "cifs", true},
+        {"/mnt/export", "server:/export", "nfs4", true},
+        {"/home/ann/remote", "ann@host:", "fuse.sshfs", true},
+        {"/run", "tmpfs", "tmpfs", false},
+        {"/run/user/1000", "tmpfs", "tmpfs", false},
+        {"/run/user/1000/doc", "portal", "fuse.portal", false},
+        {"/run/user/1000/gvfs", "gvfsd-fuse", "fuse.gvfsd-fuse", false},
+        {"/snap/core22/1033", "/dev/loop3", "squashfs", false},
+        {"/var/lib/docker/overlay2/1f/merged", "overlay", "overlay", false},
+        {"/sys/fs/cgroup", "cgroup2", "cgroup2", false},
+        {"/proc/sys/fs/binfmt_misc", "systemd-1", "autofs", false},
+        {"/etc/hosts", "/dev/sda1", "ext4", false, false},
+        {"/media/ann/CD", "/dev/sr0", "iso9660", false, true, false},
+    };
+    for (const Row& row : rows) {
+        const VolumeReport report{
+            QString::fromUtf8(row.rootPath), row.device, row.type, true, row.ready, row.folder};
+        EXPECT_EQ(isOfferedVolume(report), row.offered) << row.rootPath << " " << row.type;
+    }
+    EXPECT_FALSE(isOfferedVolume(
+        {QStringLiteral("/media/ann/gone"), "/dev/sdd1", "ext4", false, true, true}))
+        << "an invalid volume";
 }
 
 TEST(MountedVolumes, OfferTheRootAndNoPseudoFileSystems) {

@@ -105,3 +105,31 @@ TEST_F(PickerDrivesTest, AFolderThatCannotBeOpenedAnyMoreIsReportedAndTheListSta
     EXPECT_EQ(picker.Dir1->path(), sitePath());
     EXPECT_TRUE(frmBrowse::isLoaded());
 }
+
+TEST_F(PickerDrivesTest, OpeningAnotherDrivesMountPointShowsThatDriveSoEveryDriveStaysChoosable) {
+    start(drives.mountFolder());
+    frmBrowse& picker = browse();
+
+    doubleClickEntry(QStringLiteral("first"));
+    EXPECT_EQ(picker.Drive1->Drive(), drives.firstDesignation());
+
+    pickDrive(TemporaryDrives::rootDesignation());
+    EXPECT_EQ(picker.Dir1->path(), drives.mountFolder());
+    EXPECT_EQ(picker.Drive1->Drive(), TemporaryDrives::rootDesignation());
+}
+
+TEST_F(PickerDrivesTest, ADriveWhoseFolderVanishedGoesToTheNearestParentLeftThenToItsRoot) {
+    start(drives.first(QStringLiteral("deep/er")));
+    frmBrowse& picker = browse();
+    pickDrive(drives.secondDesignation());
+
+    ASSERT_TRUE(QDir(drives.first(QStringLiteral("deep"))).rmdir(QStringLiteral("er")));
+    pickDrive(drives.firstDesignation());
+    EXPECT_EQ(picker.Dir1->path(), drives.first(QStringLiteral("deep")));
+
+    pickDrive(drives.secondDesignation());
+    ASSERT_TRUE(QDir(drives.first()).rmdir(QStringLiteral("deep")));
+    pickDrive(drives.firstDesignation());
+    EXPECT_EQ(picker.Dir1->path(), drives.first());
+    EXPECT_TRUE(boxes.shown().empty()) << boxes.texts().join(u'|').toStdString();
+}

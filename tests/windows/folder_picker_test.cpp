@@ -95,7 +95,7 @@ TEST_F(PickerTest, OkAfterADoubleClickWritesTheFolderOpened) {
     browse();
 
     doubleClickEntry(QStringLiteral("news"));
-    frmBrowse::instance().cmdOK->click();
+    loadedPicker().cmdOK->click();
 
     EXPECT_EQ(window->txtMap->text(), sitePath(QStringLiteral("news")));
     EXPECT_EQ(listedPages(), QStringList({"today.htm"}));
@@ -118,7 +118,7 @@ TEST_F(PickerTest, OkAtTheRootWritesTheRootWithItsOneSeparator) {
     browse();
 
     doubleClickEntry(QStringLiteral("/"));
-    frmBrowse::instance().cmdOK->click();
+    loadedPicker().cmdOK->click();
 
     EXPECT_EQ(window->txtMap->text(), QStringLiteral("/"));
 }

@@ -21,7 +21,7 @@ TEST_F(ScratchpadTest, StaysHiddenThroughAWholeRun) {
     browse().cmdOK->click();
     window->ShowPreview();
     window->cmdBrowse->click();
-    frmBrowse::instance().cmdCancel->click();
+    loadedPicker().cmdCancel->click();
 
     EXPECT_TRUE(frmTextpad::isLoaded());
     EXPECT_FALSE(frmTextpad::instance().isVisible());

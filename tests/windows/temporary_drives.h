@@ -21,6 +21,8 @@ public:
     QString first(const QString& below = {}, bool make = true) const;
     QString second(const QString& below = {}, bool make = true) const;
     QString offline() const;
+    // The folder on "/" that holds the mount points of the drives above.
+    QString mountFolder() const { return folders.path(); }
 
     static QString rootDesignation();
     QString firstDesignation() const;

@@ -1,4 +1,4 @@
-#include "app/program_icon.h"
+#include "widgets/program_icon.h"
 
 // Q_INIT_RESOURCE must stand outside any namespace; the resources live in a static library.
 static void initResources() {
