@@ -70,13 +70,17 @@ start_x_session() {
     chmod +x "$session/bin/xdg-open"
 }
 
-# wait_for WHAT COMMAND...: polls COMMAND until it succeeds, for a limited time.
+# wait_for WHAT COMMAND...: polls COMMAND until it succeeds, for a limited time; gives up at
+# once when the program has ended meanwhile.
 wait_for() {
     local what=$1
     shift
     local deadline=$((SECONDS + window_wait_seconds))
     until "$@" > /dev/null; do
         [ "$SECONDS" -lt "$deadline" ] || fail "timed out waiting for $what"
+        if [ -n "$zandrift_pid" ] && ! kill -0 "$zandrift_pid" 2>/dev/null; then
+            fail "the program ended while waiting for $what"
+        fi
         sleep 0.1
     done
 }
