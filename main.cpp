@@ -11,6 +11,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandrift"));
     QApplication::setOrganizationName(QStringLiteral("Zandrift"));
+    // Lets the desktop match the windows with the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.zandrift.Zandrift"));
 
     QtMessageBoxes boxes;
     DesktopFileManager fileManager;
