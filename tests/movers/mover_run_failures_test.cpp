@@ -143,6 +143,7 @@ TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_TRUE(QFileInfo(output(QStringLiteral("b.htm/inside"))).isDir());
     EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
+    EXPECT_EQ(pagesWritten, 2);
     expectOnlyOutputChanged(RedirectPages());
 }
 
@@ -195,6 +196,7 @@ TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
+    EXPECT_EQ(pagesWritten, 1);
     expectStoppedWithoutEnding();
 }
 
@@ -232,6 +234,7 @@ TEST_F(MoverFailuresTest, AFailedCloseLeavesThatPageOut) {
                                             QStringLiteral("I'm done!")}));
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
+    EXPECT_EQ(pagesWritten, 2);
 }
 
 TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {
