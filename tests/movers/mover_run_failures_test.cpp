@@ -1,4 +1,5 @@
 #include "mover_run_fixture.h"
+#include "small_disk.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -7,27 +8,7 @@
 
 #include <functional>
 
-#include <sys/mount.h>
-
 namespace {
-
-// A small tmpfs mounted on a folder for as long as it lives, where the system lets the test
-// mount one (as root, outside a restricted container).
-struct SmallDisk {
-    explicit SmallDisk(const QString& folder) : path(QFile::encodeName(folder)) {
-        mounted = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallDisk() {
-        if (mounted) {
-            ::umount2(path.constData(), MNT_DETACH);
-        }
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    QByteArray path;
-    bool mounted = false;
-};
 
 // Writes a file until the disk it is on is full.
 void FillTheDisk(const QString& path) {
