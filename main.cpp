@@ -1,12 +1,17 @@
 #include "app/frmMain.h"
+#include "cli/command_line_run.h"
 #include "platform/file_manager.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/termination_signal.h"
 #include "platform/web_engine_environment.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+// The window, as the program starts without arguments.
+int RunWindow(int argc, char* argv[]) {
     PrepareWebEngine();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zandrift"));
@@ -22,4 +27,16 @@ int main(int argc, char* argv[]) {
     mainWindow.show();
     onTerminationSignal(mainWindow, [&mainWindow] { mainWindow.endProgram(); });
     return QApplication::exec();
+}
+
+} // namespace
+
+// With arguments the command line runs, on a core application only: no window, no web
+// engine, no display and no settings store. Without, the window.
+int main(int argc, char* argv[]) {
+    if (argc > 1) {
+        const QCoreApplication application(argc, argv);
+        return RunCommandLine(QCoreApplication::arguments());
+    }
+    return RunWindow(argc, argv);
 }

@@ -29,6 +29,15 @@ QString progressCaption(const QString& address, qsizetype counter, qsizetype las
         .arg(address, QString::number(counter), QString::number(last));
 }
 
+// The operation, noting in `succeeded` whether it succeeded.
+template <typename Operation> auto notingSuccess(Operation operation, bool& succeeded) {
+    return [operation, &succeeded] {
+        std::optional<FileError> failure = operation();
+        succeeded = !failure;
+        return failure;
+    };
+}
+
 } // namespace
 
 MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
@@ -126,23 +135,23 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& nam
 // write failed is not closed but dropped, so it is left absent, never partial.
 MoverRun::Flow MoverRun::writePageFile(const QString& target, const QByteArray& bytes) {
     Flow flow = Flow::Again;
+    bool closed = false;
     while (flow == Flow::Again) {
         flow = attempt([&] { return files.openPageFile(target); }, target);
         bool written = false;
         if (flow == Flow::Next) {
-            flow = attemptOnce(
-                [&] {
-                    std::optional<FileError> failure = files.writePageFile(bytes);
-                    written = !failure;
-                    return failure;
-                },
-                target);
+            flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, written),
+                               target);
         }
         if (flow == Flow::Next && written) {
-            flow = attemptOnce([this] { return files.closePageFile(); }, target);
+            flow = attemptOnce(notingSuccess([this] { return files.closePageFile(); }, closed),
+                               target);
         }
     }
     files.discardPageFile();
+    if (closed) {
+        ++wholePages;
+    }
     return flow;
 }
 

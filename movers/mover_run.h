@@ -23,6 +23,8 @@ public:
     // Runs the command on the inputs; `page` is the page text buffer, which holds the last
     // page assembled afterwards.
     void run(const MoverInputs& inputs, QString& page);
+    // The pages that the run wrote whole, so far.
+    qsizetype pagesWritten() const { return wholePages; }
 
 private:
     // What comes after a step: the next one, the same one again, or the end of the run.
@@ -52,4 +54,5 @@ private:
     MoverHost& host;
     MoverFiles& files;
     QString outputFolder;
+    qsizetype wholePages = 0;
 };

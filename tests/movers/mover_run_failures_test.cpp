@@ -1,4 +1,5 @@
 #include "mover_run_fixture.h"
+#include "small_disk.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -7,27 +8,7 @@
 
 #include <functional>
 
-#include <sys/mount.h>
-
 namespace {
-
-// A small tmpfs mounted on a folder for as long as it lives, where the system lets the test
-// mount one (as root, outside a restricted container).
-struct SmallDisk {
-    explicit SmallDisk(const QString& folder) : path(QFile::encodeName(folder)) {
-        mounted = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallDisk() {
-        if (mounted) {
-            ::umount2(path.constData(), MNT_DETACH);
-        }
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    QByteArray path;
-    bool mounted = false;
-};
 
 // Writes a file until the disk it is on is full.
 void FillTheDisk(const QString& path) {
@@ -143,6 +124,7 @@ TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_TRUE(QFileInfo(output(QStringLiteral("b.htm/inside"))).isDir());
     EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
+    EXPECT_EQ(pagesWritten, 2);
     expectOnlyOutputChanged(RedirectPages());
 }
 
@@ -195,6 +177,7 @@ TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
+    EXPECT_EQ(pagesWritten, 1);
     expectStoppedWithoutEnding();
 }
 
@@ -232,6 +215,7 @@ TEST_F(MoverFailuresTest, AFailedCloseLeavesThatPageOut) {
                                             QStringLiteral("I'm done!")}));
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
+    EXPECT_EQ(pagesWritten, 2);
 }
 
 TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {

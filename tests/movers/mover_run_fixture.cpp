@@ -33,7 +33,9 @@ MoverInputs MoverRunTest::inputs(const QStringList& pageNames) const {
 
 void MoverRunTest::run(const MoverKind& kind, const MoverInputs& runInputs) {
     before = ReadFolderTree(root.path());
-    MoverRun(kind, host, files).run(runInputs, page);
+    MoverRun moverRun(kind, host, files);
+    moverRun.run(runInputs, page);
+    pagesWritten = moverRun.pagesWritten();
     EXPECT_TRUE(host.scriptUsedUp());
     EXPECT_FALSE(host.busy) << "the pointer is back to the default after every run";
 }

@@ -41,6 +41,7 @@ protected:
     ScriptedMoverHost host;
     FaultyFiles files;
     QString page;
+    qsizetype pagesWritten = -1; // as the last run counted them
     FolderTree before;
 };
 

@@ -1,0 +1,236 @@
+#include "cli/command_line.h"
+
+#include "movers/undecodable_names.h"
+#include "movers/whole_number.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The actions an option belongs to, as bits; an action's own option belongs to none.
+enum ActionBits : unsigned { kNone = 0, kMovers = 1, kFrames = 2, kRuns = kMovers | kFrames };
+
+struct OptionSpec {
+    const char* name;
+    const char* valueName; // empty for a switch
+    unsigned belongsTo;
+    const char* description;
+};
+
+constexpr std::array<OptionSpec, 9> kOptions{{
+    {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
+    {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
+    {"list", "", kNone, "Print the page files a run would take, one per line."},
+    {"address", "URL", kRuns, "The site's new address, used as given (no control characters)."},
+    {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
+    {"replace", "", kRuns, "Replace an existing output folder that holds only plain files."},
+    {"on-error", "abort|ignore", kRuns,
+     "At a failing step end the run (abort, the default) or go on."},
+    {"help", "", kNone, "Print this help and exit."},
+    {"version", "", kNone, "Print the version and exit."},
+}};
+
+struct ActionOption {
+    const char* name;
+    CommandLineAction action;
+    unsigned bit;
+};
+
+constexpr std::array<ActionOption, 3> kActions{{
+    {"movers", CommandLineAction::Movers, kMovers},
+    {"frames", CommandLineAction::Frames, kFrames},
+    {"list", CommandLineAction::List, kNone},
+}};
+
+QString optionText(const char* name) {
+    return QStringLiteral("--") + QLatin1String(name);
+}
+
+// A value as it can be quoted in a one-line message: control characters escaped.
+QString quoted(const QString& value) {
+    return u'\'' + ReadableFileName(value.toUtf8()) + u'\'';
+}
+
+ParsedCommandLine accepted(const CommandLineRequest& request) {
+    return {request, {}};
+}
+
+ParsedCommandLine actionAlone(CommandLineAction action) {
+    CommandLineRequest request;
+    request.action = action;
+    return accepted(request);
+}
+
+ParsedCommandLine refused(const QString& reason) {
+    return {std::nullopt, reason};
+}
+
+bool breaksTheLine(QChar character) {
+    return character.category() == QChar::Other_Control ||
+           character.category() == QChar::Separator_Line ||
+           character.category() == QChar::Separator_Paragraph;
+}
+
+QString addressFault(const QString& address) {
+    if (address.trimmed().isEmpty()) {
+        return QStringLiteral("The address is empty.");
+    }
+    if (std::any_of(address.cbegin(), address.cend(), breaksTheLine)) {
+        return QStringLiteral("The address holds a line break or another control character.");
+    }
+    return {};
+}
+
+QString folderFault(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        return quoted(folder) + QStringLiteral(" does not exist.");
+    }
+    if (!info.isDir()) {
+        return quoted(folder) + QStringLiteral(" is not a folder.");
+    }
+    return {};
+}
+
+QString repeatedOption(const QStringList& names) {
+    for (const QString& name : names) {
+        if (names.count(name) > 1) {
+            return QStringLiteral("--") + name + QStringLiteral(" is given more than once.");
+        }
+    }
+    return {};
+}
+
+// The options that do not belong to the action.
+QString strayOption(const QCommandLineParser& parser, const ActionOption& action) {
+    for (const OptionSpec& option : kOptions) {
+        if (option.belongsTo != kNone && (option.belongsTo & action.bit) == 0 &&
+            parser.isSet(QLatin1String(option.name))) {
+            return optionText(option.name) + QStringLiteral(" does not go with ") +
+                   optionText(action.name) + u'.';
+        }
+    }
+    return {};
+}
+
+// The options of a run: the address, the delay of redirect pages, and what to do at a
+// failure. Fills `request`; returns the fault found, if any.
+QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
+    if (!parser.isSet(QStringLiteral("address"))) {
+        return QStringLiteral("--address URL is missing.");
+    }
+    request.address = parser.value(QStringLiteral("address"));
+    if (const QString fault = addressFault(request.address); !fault.isEmpty()) {
+        return fault;
+    }
+    if (request.action == CommandLineAction::Movers) {
+        if (!parser.isSet(QStringLiteral("delay"))) {
+            return QStringLiteral("--delay N is missing.");
+        }
+        const QString delayText = parser.value(QStringLiteral("delay"));
+        const std::optional<std::int16_t> delay = Module1::ParseDelay(delayText);
+        if (!delay) {
+            return QStringLiteral("The delay must be a whole number from 0 to 32767, not ") +
+                   quoted(delayText) + u'.';
+        }
+        request.delay = *delay;
+    }
+    request.replace = parser.isSet(QStringLiteral("replace"));
+    if (parser.isSet(QStringLiteral("on-error"))) {
+        const QString onError = parser.value(QStringLiteral("on-error"));
+        if (onError != QStringLiteral("abort") && onError != QStringLiteral("ignore")) {
+            return QStringLiteral("--on-error takes abort or ignore, not ") + quoted(onError) +
+                   u'.';
+        }
+        request.onStepFailure =
+            onError == QStringLiteral("ignore") ? OnStepFailure::Ignore : OnStepFailure::Abort;
+    }
+    return {};
+}
+
+ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOption& action) {
+    CommandLineRequest request;
+    request.action = action.action;
+    if (const QString fault = strayOption(parser, action); !fault.isEmpty()) {
+        return refused(fault);
+    }
+    if (action.action != CommandLineAction::List) {
+        if (const QString fault = readRunOptions(parser, request); !fault.isEmpty()) {
+            return refused(fault);
+        }
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        return refused(QStringLiteral("FOLDER is missing."));
+    }
+    if (positional.size() > 1) {
+        return refused(QStringLiteral("Unexpected argument ") + quoted(positional.at(1)) + u'.');
+    }
+    if (const QString fault = folderFault(positional.front()); !fault.isEmpty()) {
+        return refused(fault);
+    }
+    request.folder = QDir(positional.front()).absolutePath();
+    return accepted(request);
+}
+
+} // namespace
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    for (const OptionSpec& option : kOptions) {
+        parser.addOption(QCommandLineOption(QLatin1String(option.name),
+                                            QLatin1String(option.description),
+                                            QLatin1String(option.valueName)));
+    }
+    if (!parser.parse(arguments)) {
+        return refused(parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        return actionAlone(CommandLineAction::Help);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        return actionAlone(CommandLineAction::Version);
+    }
+    if (const QString fault = repeatedOption(parser.optionNames()); !fault.isEmpty()) {
+        return refused(fault);
+    }
+    const auto given = [&parser](const ActionOption& action) {
+        return parser.isSet(QLatin1String(action.name));
+    };
+    const auto action = std::find_if(kActions.cbegin(), kActions.cend(), given);
+    if (action == kActions.cend()) {
+        return refused(QStringLiteral("Give one of --movers, --frames and --list."));
+    }
+    if (std::count_if(kActions.cbegin(), kActions.cend(), given) > 1) {
+        return refused(QStringLiteral("Give only one of --movers, --frames and --list."));
+    }
+    return readAction(parser, *action);
+}
+
+QString UsageText() {
+    QString text = QStringLiteral(
+        "Usage: zandrift --movers --address URL --delay N [--replace] [--on-error abort|ignore] "
+        "FOLDER\n"
+        "       zandrift --frames --address URL [--replace] [--on-error abort|ignore] FOLDER\n"
+        "       zandrift --list FOLDER\n"
+        "       zandrift --help | --version\n"
+        "Without arguments zandrift opens its window.\n"
+        "\n"
+        "Options:\n");
+    for (const OptionSpec& option : kOptions) {
+        QString names = optionText(option.name);
+        if (*option.valueName != '\0') {
+            names += u' ' + QLatin1String(option.valueName);
+        }
+        text += QStringLiteral("  ") + names.leftJustified(25) + QLatin1String(option.description) +
+                u'\n';
+    }
+    text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
+                           "early or a step failed,\n2 for bad usage.");
+    return text;
+}

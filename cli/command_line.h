@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// What the command line asks for.
+enum class CommandLineAction { Movers, Frames, List, Help, Version };
+
+// What a run does when one of its steps fails: end there, or go on with the next step.
+enum class OnStepFailure { Abort, Ignore };
+
+struct CommandLineRequest {
+    CommandLineAction action = CommandLineAction::Help;
+    QString folder;  // the site folder, absolute and clean
+    QString address; // the new address, as given
+    std::int16_t delay = 0;
+    bool replace = false;
+    OnStepFailure onStepFailure = OnStepFailure::Abort;
+};
+
+// A command line read: the request, or the one-line reason why it is unusable.
+struct ParsedCommandLine {
+    std::optional<CommandLineRequest> request;
+    QString usageError;
+};
+
+// Reads the program's arguments (the program name first, as QCoreApplication::arguments()
+// gives them). "--help" and "--version" win over everything else; otherwise exactly one of
+// "--movers", "--frames" and "--list" is needed, with only the options that belong to it, each
+// at most once, and one existing folder. An address is refused when it is blank or holds a
+// control character (a line break above all), which would break the one-line page.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+// The usage forms and one line per option, as "--help" prints them.
+QString UsageText();

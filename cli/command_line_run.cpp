@@ -1,0 +1,117 @@
+#include "cli/command_line_run.h"
+
+#include "cli/command_line.h"
+#include "cli/console.h"
+#include "cli/console_mover_host.h"
+#include "cli/stop_signals.h"
+#include "movers/disk_files.h"
+#include "movers/mover_kinds.h"
+#include "movers/mover_run.h"
+#include "movers/page_listing.h"
+#include "movers/path_joiners.h"
+#include "movers/undecodable_names.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+namespace {
+
+QString readable(const QString& text) {
+    return ReadableFileName(text.toUtf8());
+}
+
+QString pages(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 page")
+                      : QString::number(count) + QStringLiteral(" pages");
+}
+
+// Every page line of standard output reached it, or the user learns that it did not.
+int printed(Console& console) {
+    if (console.outputWritten()) {
+        return kExitSuccess;
+    }
+    console.tell(QStringLiteral("Standard output could not be written."));
+    return kExitFailure;
+}
+
+int listPages(const CommandLineRequest& request, Console& console) {
+    const PageFileList pages = ListPageFiles(request.folder);
+    if (!pages.undecodable.isEmpty()) {
+        console.tell(UndecodablePagesMessage(pages.undecodable));
+    }
+    for (const QString& name : pages.names) {
+        console.print(readable(name));
+    }
+    return printed(console);
+}
+
+int writePages(const CommandLineRequest& request, Console& console) {
+    const MoverKind kind =
+        request.action == CommandLineAction::Movers ? RedirectPages() : FramedForwardPages();
+    const QStringList names = ListPageFiles(request.folder).names;
+    const MoverInputs inputs{.siteFolder = request.folder,
+                             .pageNames = names,
+                             .newAddress = request.address,
+                             .delay = request.delay,
+                             .delayGiven = true};
+    const StopSignals stopSignals;
+    ConsoleMoverHost host(console, request, kind.doneMessage, names.size(),
+                          [&stopSignals] { return stopSignals.received(); });
+    DiskFiles files;
+    MoverRun run(kind, host, files);
+    QString page;
+    run.run(inputs, page);
+    console.clearProgress();
+
+    const QString outputFolder = readable(Module1::AddBackslash(request.folder) + kind.folderName);
+    const qsizetype written = run.pagesWritten();
+    if (host.completed() && host.failedSteps() == 0) {
+        console.print(QStringLiteral("Wrote ") + pages(written) + QStringLiteral(" to ") +
+                      outputFolder);
+        return printed(console);
+    }
+    // What is left of a run that ended early: whole pages only.
+    const QString left = QString::number(written) + QStringLiteral(" of ") + pages(names.size()) +
+                         QStringLiteral(" written to ") + outputFolder + u'.';
+    if (stopSignals.received()) {
+        console.tell(QStringLiteral("Stopped: ") + left);
+    } else if (host.pagesStarted() > 0) {
+        console.tell(left);
+    }
+    return kExitFailure;
+}
+
+int runOn(const QStringList& arguments, Console& console) {
+    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    if (!parsed.request) {
+        console.tell(parsed.usageError +
+                     QStringLiteral("\nTry 'zandrift --help' for more information."));
+        return kExitUsage;
+    }
+    switch (parsed.request->action) {
+    case CommandLineAction::Help:
+        console.print(UsageText());
+        return printed(console);
+    case CommandLineAction::Version:
+        console.print(QStringLiteral("zandrift " ZANDRIFT_VERSION));
+        return printed(console);
+    case CommandLineAction::List:
+        return listPages(*parsed.request, console);
+    default:
+        return writePages(*parsed.request, console);
+    }
+}
+
+} // namespace
+
+int RunCommandLine(const QStringList& arguments) {
+    QFile out;
+    QFile err;
+    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+             QFileDevice::DontCloseHandle);
+    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+             QFileDevice::DontCloseHandle);
+    Console console(out, err, ::isatty(STDERR_FILENO) == 1);
+    return runOn(arguments, console);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// The exit status of the command line.
+enum ExitStatus : int {
+    kExitSuccess = 0, // every page was written, or what was asked was printed
+    kExitFailure = 1, // the run ended early or a step failed
+    kExitUsage = 2,   // the arguments cannot be used
+};
+
+// Runs the command line on the arguments (the program name first, as
+// QCoreApplication::arguments() gives them) with the process's standard output and standard
+// error, and gives the exit status. Needs only a QCoreApplication: no window, no display, no
+// settings store.
+int RunCommandLine(const QStringList& arguments);

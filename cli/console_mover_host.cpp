@@ -1,0 +1,64 @@
+#include "cli/console_mover_host.h"
+
+#include "cli/console.h"
+#include "movers/undecodable_names.h"
+
+namespace {
+
+// Progress is redrawn at most this often, and for the first and the last page.
+constexpr qint64 kProgressIntervalMs = 100;
+
+QString readable(const QString& path) {
+    return ReadableFileName(path.toUtf8());
+}
+
+} // namespace
+
+ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
+                                   QString doneMessage, qsizetype pageCount,
+                                   std::function<bool()> stop)
+    : console(console), request(request), doneMessage(std::move(doneMessage)), pageCount(pageCount),
+      stop(std::move(stop)) {}
+
+MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon /*icon*/) {
+    if (buttons == MsgButtons::OK && text == doneMessage) {
+        done = true;
+        return MsgAnswer::OK;
+    }
+    console.tell(text);
+    switch (buttons) {
+    case MsgButtons::YesNo:
+        return MsgAnswer::No;
+    case MsgButtons::AbortRetryIgnore:
+        return MsgAnswer::Abort;
+    default:
+        return MsgAnswer::OK;
+    }
+}
+
+MsgAnswer ConsoleMoverHost::stepFailed(const FileError& error, const QString& path) {
+    ++failures;
+    console.tell(error.message() + QStringLiteral(": ") + readable(path));
+    return request.onStepFailure == OnStepFailure::Ignore ? MsgAnswer::Ignore : MsgAnswer::Abort;
+}
+
+bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
+    if (!request.replace) {
+        console.tell(readable(folder) +
+                     QStringLiteral(" already exists; give --replace to replace it."));
+    }
+    return request.replace;
+}
+
+void ConsoleMoverHost::setCaption(const QString& /*caption*/) {
+    ++started;
+    const bool firstOrLast = started == 1 || started == pageCount;
+    if (!firstOrLast && sinceProgress.isValid() && sinceProgress.elapsed() < kProgressIntervalMs) {
+        return;
+    }
+    sinceProgress.start();
+    console.showProgress(QStringLiteral("Page %1/%2 (%3%)")
+                             .arg(started)
+                             .arg(pageCount)
+                             .arg(started * 100 / pageCount));
+}

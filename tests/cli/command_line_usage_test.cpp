@@ -1,0 +1,85 @@
+// The arguments the command line takes and refuses: exit status and first line of output.
+#include "command_line_fixture.h"
+#include "support/qstring_printer.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+namespace {
+
+struct Case {
+    QStringList arguments;
+    int exitCode;
+    QString firstLine; // of standard output on success, else of standard error
+};
+
+} // namespace
+
+TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
+    for (const char* name : {"b.html", "a.htm", "A.htm", "notes.txt", ".hidden.htm"}) {
+        writeSitePage(QString::fromUtf8(name), "<title>x</title>");
+    }
+    const QByteArray undecodable = "caf\xe9.htm";
+    WriteRawNamedFile(sitePath(), undecodable, "<title>x</title>");
+    WriteFile(rootPath(QStringLiteral("plain.txt")), "not a folder");
+    const QString site = sitePath();
+    const QString file = rootPath(QStringLiteral("plain.txt"));
+    const QString missing = rootPath(QStringLiteral("missing"));
+    const QString url = QStringLiteral("http://new.example/");
+    const QString onlyOne = QStringLiteral("Give only one of --movers, --frames and --list.");
+    const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
+
+    const std::vector<Case> cases{
+        {{"--help"},
+         0,
+         "Usage: zandrift --movers --address URL --delay N [--replace] [--on-error abort|ignore] "
+         "FOLDER"},
+        {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
+        {{"--bogus", site}, 2, "Unknown option 'bogus'."},
+        {{"--frames", "--address"}, 2, "Missing value after '--address'."},
+        {{site}, 2, "Give one of --movers, --frames and --list."},
+        {{"--frames", "--list", "--address", url, site}, 2, onlyOne},
+        {{"--list", "--list", site}, 2, "--list is given more than once."},
+        {{"--frames", site}, 2, "--address URL is missing."},
+        {{"--frames", "--address", " ", site}, 2, "The address is empty."},
+        {{"--frames", "--address", url + "\nx", site},
+         2,
+         "The address holds a line break or another control character."},
+        {{"--movers", "--address", url, site}, 2, "--delay N is missing."},
+        {{"--movers", "--address", url, "--delay", "2.5", site}, 2, badDelay + "not '2.5'."},
+        {{"--movers", "--address", url, "--delay", "40000", site}, 2, badDelay + "not '40000'."},
+        {{"--frames", "--address", url, "--delay", "3", site},
+         2,
+         "--delay does not go with --frames."},
+        {{"--list", "--replace", site}, 2, "--replace does not go with --list."},
+        {{"--frames", "--address", url, "--on-error", "retry", site},
+         2,
+         "--on-error takes abort or ignore, not 'retry'."},
+        {{"--frames", "--address", url}, 2, "FOLDER is missing."},
+        {{"--list", site, "extra"}, 2, "Unexpected argument 'extra'."},
+        {{"--list", missing}, 2, u'\'' + missing + "' does not exist."},
+        {{"--list", file}, 2, u'\'' + file + "' is not a folder."},
+    };
+    for (const Case& expected : cases) {
+        SCOPED_TRACE(expected.arguments.join(u' ').toStdString());
+        const ProgramResult result = zandrift(expected.arguments);
+        EXPECT_EQ(result.exitCode, expected.exitCode);
+        if (expected.exitCode == 0) {
+            EXPECT_EQ(result.outLines().value(0), expected.firstLine);
+        } else {
+            EXPECT_EQ(result.out, QString());
+            EXPECT_EQ(result.errLines(),
+                      QStringList({"zandrift: " + expected.firstLine,
+                                   "Try 'zandrift --help' for more information."}));
+        }
+    }
+
+    const ProgramResult list = zandrift({"--list", site});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.outLines(), QStringList({"A.htm", "a.htm", "b.html"}));
+    EXPECT_EQ(list.errLines().value(1), "caf\\xE9.htm") << "the undecodable name on stderr";
+    ::unlink((QFile::encodeName(site) + '/' + undecodable).constData());
+    EXPECT_EQ(FolderEntries(site),
+              QStringList({".hidden.htm", "A.htm", "a.htm", "b.html", "notes.txt"}));
+}
