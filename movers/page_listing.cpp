@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -21,6 +22,10 @@ char asciiLower(char c) {
 // The "*.htm*" rule on a raw name: any bytes, ".htm", any bytes, letters compared without
 // regard to case. The bytes of ".htm" never occur inside a multi-byte UTF-8 character, so
 // the raw test agrees with the test on the decoded name.
+bool isAscii(QByteArrayView name) {
+    return std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
 bool isPageFileName(QByteArrayView name) {
     constexpr QByteArrayView kPattern = ".htm";
     const auto hit = std::search(name.begin(), name.end(), kPattern.begin(), kPattern.end(),
@@ -45,6 +50,33 @@ bool holdsWildcards(const QString& folderText) {
     return folderText.contains(u'*') || folderText.contains(u'?');
 }
 
+// A name to be sorted, and whether it is all ASCII.
+struct SortName {
+    QString name;
+    bool ascii = false;
+};
+
+// Orders names without regard to case as QString::compare with Qt::CaseInsensitive does,
+// names equal but for case by their exact text. Between two ASCII names, which most page names
+// are, letter case is folded by hand, which gives the same order at a fraction of the cost.
+bool sortsBefore(const SortName& a, const SortName& b) {
+    int order = 0;
+    if (a.ascii && b.ascii) {
+        const qsizetype common = std::min(a.name.size(), b.name.size());
+        const QChar* one = a.name.constData();
+        const QChar* other = b.name.constData();
+        for (qsizetype at = 0; at < common && order == 0; ++at) {
+            order = asciiLower(one[at].toLatin1()) - asciiLower(other[at].toLatin1());
+        }
+        if (order == 0) {
+            order = a.name.size() == b.name.size() ? 0 : (a.name.size() < b.name.size() ? -1 : 1);
+        }
+    } else {
+        order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    }
+    return order != 0 ? order < 0 : a.name < b.name;
+}
+
 } // namespace
 
 PageFileList ListPageFiles(const QString& folderText) {
@@ -57,6 +89,7 @@ PageFileList ListPageFiles(const QString& folderText) {
         return {};
     }
     PageFileList pages;
+    std::vector<SortName> names;
     while (const dirent* entry = readdir(folder.get())) {
         const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
         if (name.startsWith('.') || !isPageFileName(name) ||
@@ -64,15 +97,16 @@ PageFileList ListPageFiles(const QString& folderText) {
             continue;
         }
         if (name.isValidUtf8()) {
-            pages.names << QString::fromUtf8(name);
+            names.push_back({QString::fromUtf8(name), isAscii(name)});
         } else {
             pages.undecodable << name.toByteArray();
         }
     }
-    std::sort(pages.names.begin(), pages.names.end(), [](const QString& a, const QString& b) {
-        const int order = QString::compare(a, b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(), sortsBefore);
+    pages.names.reserve(qsizetype(names.size()));
+    for (SortName& name : names) {
+        pages.names << std::move(name.name);
+    }
     std::sort(pages.undecodable.begin(), pages.undecodable.end());
     return pages;
 }
