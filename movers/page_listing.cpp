@@ -19,13 +19,13 @@ char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-// The "*.htm*" rule on a raw name: any bytes, ".htm", any bytes, letters compared without
-// regard to case. The bytes of ".htm" never occur inside a multi-byte UTF-8 character, so
-// the raw test agrees with the test on the decoded name.
 bool isAscii(QByteArrayView name) {
     return std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
+// The "*.htm*" rule on a raw name: any bytes, ".htm", any bytes, letters compared without
+// regard to case. The bytes of ".htm" never occur inside a multi-byte UTF-8 character, so
+// the raw test agrees with the test on the decoded name.
 bool isPageFileName(QByteArrayView name) {
     constexpr QByteArrayView kPattern = ".htm";
     const auto hit = std::search(name.begin(), name.end(), kPattern.begin(), kPattern.end(),
@@ -77,31 +77,37 @@ bool sortsBefore(const SortName& a, const SortName& b) {
     return order != 0 ? order < 0 : a.name < b.name;
 }
 
-} // namespace
-
-PageFileList ListPageFiles(const QString& folderText) {
+// Calls `take` with the raw name of each page file of the folder a folder text names.
+template <typename Take> void forEachPageFile(const QString& folderText, Take take) {
     if (holdsWildcards(folderText) || folderText.contains(QChar(0))) {
-        return {};
+        return;
     }
     const QByteArray folderPath = QFile::encodeName(Module1::AddBackslash(folderText));
     const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(folderPath.constData()), &closedir);
     if (!folder) {
-        return {};
+        return;
     }
-    PageFileList pages;
-    std::vector<SortName> names;
     while (const dirent* entry = readdir(folder.get())) {
         const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
-        if (name.startsWith('.') || !isPageFileName(name) ||
-            !isRegularFile(dirfd(folder.get()), *entry)) {
-            continue;
+        if (!name.startsWith('.') && isPageFileName(name) &&
+            isRegularFile(dirfd(folder.get()), *entry)) {
+            take(name);
         }
+    }
+}
+
+} // namespace
+
+PageFileList ListPageFiles(const QString& folderText) {
+    PageFileList pages;
+    std::vector<SortName> names;
+    forEachPageFile(folderText, [&](QByteArrayView name) {
         if (name.isValidUtf8()) {
             names.push_back({QString::fromUtf8(name), isAscii(name)});
         } else {
             pages.undecodable << name.toByteArray();
         }
-    }
+    });
     std::sort(names.begin(), names.end(), sortsBefore);
     pages.names.reserve(qsizetype(names.size()));
     for (SortName& name : names) {
@@ -109,4 +115,15 @@ PageFileList ListPageFiles(const QString& folderText) {
     }
     std::sort(pages.undecodable.begin(), pages.undecodable.end());
     return pages;
+}
+
+QByteArrayList UndecodablePageFiles(const QString& folderText) {
+    QByteArrayList undecodable;
+    forEachPageFile(folderText, [&](QByteArrayView name) {
+        if (!name.isValidUtf8()) {
+            undecodable << name.toByteArray();
+        }
+    });
+    std::sort(undecodable.begin(), undecodable.end());
+    return undecodable;
 }
