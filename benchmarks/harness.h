@@ -7,9 +7,10 @@
 
 // The figures of one side of a case, taken in a process of its own.
 struct Sample {
-    double seconds = 0; // one run of the work (the median when it ran several times)
-    long peakKiB = 0;   // the process's peak resident memory while the work ran
-    long extraKiB = 0;  // how far that peak rose above the memory in use before the work
+    double seconds = 0;    // one run of the work (the median when it ran several times)
+    double cpuSeconds = 0; // the processor time of one run, user and system (the mean)
+    long peakKiB = 0;      // the process's peak resident memory while the work ran
+    long extraKiB = 0;     // how far that peak rose above the memory in use before the work
 };
 
 // Measures work in the running process: time on the steady clock, memory from the kernel's
@@ -77,3 +78,5 @@ int RunChildSide(const std::vector<Case>& cases, int caseIndex, int side);
 // The process's resident memory now, and its peak, in KiB.
 long ResidentKiB();
 long PeakResidentKiB();
+// The processor time the process has used so far, user and system.
+double CpuSeconds();

@@ -143,11 +143,12 @@ void StartUntilFirstPaint(Meter& meter, const std::string& storedFolder,
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     probe.finish();
-    long peakKiB = 0;
-    if (!painted || std::sscanf(painted->c_str(), "painted %ld", &peakKiB) != 1) {
+    Sample sample{.seconds = seconds};
+    if (!painted || std::sscanf(painted->c_str(), "painted %ld %lf", &sample.peakKiB,
+                                &sample.cpuSeconds) != 2) {
         std::fprintf(stderr, "the program reported no first paint\n");
     }
-    meter.record({seconds, peakKiB, 0});
+    meter.record(sample);
 }
 
 } // namespace program
