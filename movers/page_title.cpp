@@ -94,13 +94,17 @@ class TagScan {
 public:
     // Scans the page; gives whether it holds "</title>".
     bool scan(PageFile& file) {
-        constexpr qsizetype kOverlap = kCloseTag.size() - 1; // a tag may straddle two reads
-        qsizetype want = kFirstRead;
+        qsizetype want = kFirstRead; // how full the next read is to make the buffer
         for (;;) {
-            if (filled == kBufferSize) {
+            if (filled == want && want == kFirstRead) {
+                want = kBufferSize;
+            } else if (filled == want) {
+                // The end is kept, since a tag may straddle two reads, and the reads go on at
+                // the same multiples of the buffer size in the file.
                 std::memmove(buffer.data(), buffer.data() + filled - kOverlap, kOverlap);
                 bufferStart += filled - kOverlap;
                 filled = kOverlap;
+                want = kOverlap + kBufferSize;
             }
             const qsizetype searchFrom = std::max<qsizetype>(0, filled - kOverlap);
             const qsizetype count = file.read(buffer.data() + filled, want - filled);
@@ -108,7 +112,6 @@ public:
                 return false;
             }
             filled += count;
-            want = kBufferSize;
             const QByteArrayView fresh(buffer.data() + searchFrom, filled - searchFrom);
             if (open < 0) {
                 open = positionOf(FindTag(fresh, kOpenTag), searchFrom);
@@ -136,7 +139,8 @@ private:
         return inBuffer < 0 ? -1 : bufferStart + searchFrom + inBuffer;
     }
 
-    std::array<char, kBufferSize> buffer;
+    static constexpr qsizetype kOverlap = kCloseTag.size() - 1;
+    std::array<char, kOverlap + kBufferSize> buffer;
     qint64 bufferStart = 0; // where the buffer's first byte lies in the page
     qsizetype filled = 0;
 };

@@ -117,9 +117,9 @@ TEST_F(PageTitleTest, GivesThePathAtOnceForADeviceOrAPipe) {
 TEST_F(PageTitleTest, FindsTitlesFarIntoThePageAndAcrossReadBoundaries) {
     const QByteArray farAway = QByteArray(40000, ' ') + "<title>Far away</title>";
     EXPECT_EQ(titleOf(farAway), QStringLiteral("Far away"));
-    // The page is read 4 KiB first, then up to 64 KiB, then 64 KiB less 7 bytes at a time;
-    // tags straddle each of those ends.
-    for (const int end : {4096, 65536, 131065}) {
+    // The page is read 4 KiB first, then up to 64 KiB, then 64 KiB at a time; tags straddle
+    // each of those ends.
+    for (const int end : {4096, 65536, 131072}) {
         for (int shift = 1; shift < 9; ++shift) {
             const QByteArray openSplit =
                 QByteArray(end - shift, 'x') + "<TiTlE>Split" + QByteArray(70000, '.') + "</tItLe>";
