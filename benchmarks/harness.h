@@ -36,14 +36,18 @@ struct Side {
 };
 
 // A case: the program's side against a reference, each run in fresh processes, in turns.
+// Its goals are the most ours may take: time as a multiple of the reference's, and memory
+// beyond what the process held before the work; 0 for no goal. `output` is a folder the
+// work leaves behind, moved aside after each run; `prepare` makes the case's data, in the
+// parent, before the case's first run.
 struct Case {
     std::string name;
     Side ours;
     Side reference;
-    double maxRatio = 0;           // the goal for ours over the reference; 0 for none
-    double maxExtraKiB = 0;        // the goal for the extra memory of ours; 0 for none
-    std::string output;            // a folder the work leaves behind, moved aside after each run
-    std::function<void()> prepare; // makes the case's data, in the parent, before its first run
+    double maxRatio = 0;
+    double maxExtraKiB = 0;
+    std::string output = {};
+    std::function<void()> prepare = {};
 };
 
 // A program started with its standard output on a pipe.
