@@ -1,8 +1,8 @@
 // Title reading on arbitrary page bytes, checked against a plain model of the rule: the
 // bytes strictly between the first "<title>" and the first "</title>" (tags in any letter
-// case), decoded as UTF-8 when the page is well-formed UTF-8 (a character cut off at its
-// very end aside) and byte for byte as Latin-1 otherwise, carriage returns dropped and line
-// feeds turned into spaces; the page's path when that leaves nothing.
+// case), decoded as UTF-8 when the page up to the end of that "</title>" is well-formed UTF-8
+// and byte for byte as Latin-1 otherwise, carriage returns dropped and line feeds turned into
+// spaces; the page's path when that leaves nothing.
 #include "fuzz/fuzz_check.h"
 #include "movers/page_title.h"
 
@@ -16,9 +16,8 @@
 
 namespace {
 
-// Pages are read in pieces of this size; a smaller page is read whole, so its encoding is
-// judged on all of its bytes. The fuzzer's inputs stay below it (-max_len).
-constexpr std::size_t kWholeReadSize = 64 * 1024;
+// The fuzzer's inputs stay below this size (-max_len), so a file write stays cheap.
+constexpr std::size_t kLargestPage = 64 * 1024;
 
 std::string asciiLowered(std::string bytes) {
     for (char& c : bytes) {
@@ -30,10 +29,7 @@ std::string asciiLowered(std::string bytes) {
 }
 
 // The UTF-16 text of well-formed UTF-8 (shortest forms, no surrogates, nothing above
-// U+10FFFF); nothing for any other bytes. A character cut off by the end of the bytes (a
-// lead byte C2 to F4 followed by fewer continuation bytes than it needs) is not judged: it
-// may be completed by bytes not read, so it neither makes the bytes invalid nor adds a
-// character.
+// U+10FFFF); nothing for any other bytes.
 std::optional<std::u16string> decodedUtf8(const std::string& bytes) {
     const auto byte = [&](std::size_t at) {
         return static_cast<unsigned char>(bytes[at]);
@@ -53,12 +49,7 @@ std::optional<std::u16string> decodedUtf8(const std::string& bytes) {
             return std::nullopt;
         }
         if (at + length > bytes.size()) {
-            for (std::size_t next = at + 1; next < bytes.size(); ++next) {
-                if (!continues(next)) {
-                    return std::nullopt;
-                }
-            }
-            return lead >= 0xC2 && lead <= 0xF4 ? std::optional(text) : std::nullopt;
+            return std::nullopt;
         }
         char32_t c = length == 1 ? lead : lead & (0x7F >> length);
         for (std::size_t i = 1; i < length; ++i) {
@@ -98,7 +89,7 @@ Module1::PageTitle expectedTitle(const std::string& page, const QString& path) {
         return {path, false};
     }
     const std::string titleBytes = page.substr(open + 7, close - open - 7);
-    const bool utf8 = decodedUtf8(page).has_value();
+    const bool utf8 = decodedUtf8(page.substr(0, close + 8)).has_value();
     QString title;
     for (const char16_t c : utf8 ? *decodedUtf8(titleBytes) : latin1(titleBytes)) {
         if (c == u'\n') {
@@ -122,7 +113,7 @@ QString pagePath() {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size >= kWholeReadSize) {
+    if (size >= kLargestPage) {
         return 0;
     }
     const std::string page(reinterpret_cast<const char*>(data), size);

@@ -35,22 +35,27 @@ FileError systemFailure(int error) {
 
 // A name for a page's temporary file: hidden, and without ".htm", so it is never taken for a
 // page file and never has a page file's name.
-QByteArray temporaryName() {
+QByteArray newTemporaryName() {
     return ".zandrift-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
 }
 
 // Creates a new temporary file in the folder of `pagePath`, readable and writable as a file
-// created by any program. Returns its descriptor, or -1 with errno set.
-int createTemporaryFile(const QByteArray& pagePath, QByteArray& temporaryPath) {
+// created by any program, under `name`, or under a new name kept in `name` when that one is
+// taken. Returns its descriptor, or -1 with errno set.
+int createTemporaryFile(const QByteArray& pagePath, QByteArray& name, QByteArray& temporaryPath) {
     constexpr int kTries = 100;
     const QByteArray folder = pagePath.left(pagePath.lastIndexOf('/') + 1);
     for (int attempt = 0; attempt < kTries; ++attempt) {
-        temporaryPath = folder + temporaryName();
+        if (name.isEmpty()) {
+            name = newTemporaryName();
+        }
+        temporaryPath = folder + name;
         const int descriptor = ::open(temporaryPath.constData(),
                                       O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (descriptor >= 0 || errno != EEXIST) {
             return descriptor;
         }
+        name.clear();
     }
     return -1;
 }
@@ -95,7 +100,7 @@ DiskFiles::~DiskFiles() {
 std::optional<FileError> DiskFiles::openPageFile(const QString& path) {
     discardPageFile();
     pagePath = QFile::encodeName(path);
-    temporaryDescriptor = createTemporaryFile(pagePath, temporaryPath);
+    temporaryDescriptor = createTemporaryFile(pagePath, temporaryName, temporaryPath);
     if (temporaryDescriptor < 0) {
         const int error = errno;
         temporaryPath.clear();

@@ -21,6 +21,10 @@ public:
     void discardPageFile() override;
 
 private:
+    // The name of the pages' temporary files: once a page has its own name the temporary name
+    // is free again, and the next page uses it too. Taking a new name for every page costs
+    // the file system more than writing the page itself.
+    QByteArray temporaryName;
     // The page being written: its temporary file, open until closed, and its final name.
     int temporaryDescriptor = -1;
     QByteArray temporaryPath;

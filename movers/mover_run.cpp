@@ -76,7 +76,7 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
 // The page list leaves out the page files whose names are not valid UTF-8; the user learns
 // which before the run goes on without them.
 bool MoverRun::toldOfUndecodablePages(const QString& siteFolder) {
-    const QByteArrayList undecodable = ListPageFiles(siteFolder).undecodable;
+    const QByteArrayList undecodable = UndecodablePageFiles(siteFolder);
     if (undecodable.isEmpty()) {
         return true;
     }

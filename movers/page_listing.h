@@ -18,3 +18,6 @@ struct PageFileList {
 // The page files of the folder a folder text names; the empty text names the root. A folder
 // text holding wildcard characters, or naming no readable folder, lists nothing.
 PageFileList ListPageFiles(const QString& folderText);
+
+// The `undecodable` part of ListPageFiles alone, without the work of naming the others.
+QByteArrayList UndecodablePageFiles(const QString& folderText);

@@ -1,11 +1,18 @@
 #include "movers/page_title.h"
 
+#include "movers/tag_search.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,66 +24,10 @@ namespace {
 
 constexpr QByteArrayView kOpenTag = "<title>";
 constexpr QByteArrayView kCloseTag = "</title>";
-constexpr qint64 kChunkSize = 64 * 1024;
-
-char asciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-// Position of the first occurrence of a lower-case ASCII tag at or after `from`, letters
-// compared without regard to case; -1 when there is none.
-qsizetype findTag(const QByteArray& haystack, QByteArrayView tag, qsizetype from) {
-    const auto begin = haystack.cbegin() + std::min(from, haystack.size());
-    const auto hit = std::search(begin, haystack.cend(), tag.begin(), tag.end(),
-                                 [](char a, char b) { return asciiLower(a) == b; });
-    return hit == haystack.cend() ? -1 : hit - haystack.cbegin();
-}
-
-// Scans a page chunk by chunk for its first "<title>" and first "</title>". Only what may
-// still become part of the title is kept, so a page costs memory for its title, not its size.
-class TitleScanner {
-public:
-    enum class State { NeedMore, Found, NoTitle };
-
-    State feed(const QByteArray& chunk) {
-        const QString decoded = utf8Check.decode(chunk); // decoding is what finds bad bytes
-        const qsizetype resumeAt = std::max<qsizetype>(0, kept.size() - kCloseTag.size());
-        kept += chunk;
-        if (openAt < 0) {
-            openAt = findTag(kept, kOpenTag, resumeAt);
-        }
-        const qsizetype closeAt = findTag(kept, kCloseTag, resumeAt);
-        if (closeAt >= 0) {
-            if (openAt < 0 || closeAt < openAt + kOpenTag.size()) {
-                return State::NoTitle;
-            }
-            titleBytes = kept.mid(openAt + kOpenTag.size(), closeAt - openAt - kOpenTag.size());
-            return State::Found;
-        }
-        discardUnneeded();
-        return State::NeedMore;
-    }
-
-    QByteArray title() const { return titleBytes; }
-    bool validUtf8() const { return !utf8Check.hasError(); }
-
-private:
-    // Before the opening tag only a tail that may hold the start of a tag is kept; after it,
-    // everything from the opening tag on.
-    void discardUnneeded() {
-        if (openAt < 0) {
-            kept = kept.right(kCloseTag.size());
-        } else if (openAt > 0) {
-            kept.remove(0, openAt);
-            openAt = 0;
-        }
-    }
-
-    QStringDecoder utf8Check{QStringDecoder::Utf8};
-    QByteArray kept;
-    QByteArray titleBytes;
-    qsizetype openAt = -1;
-};
+// Most pages close their title within their first few kilobytes, so the first read is small;
+// later reads fill a buffer of a fixed size.
+constexpr qsizetype kFirstRead = 4 * 1024;
+constexpr qsizetype kBufferSize = 64 * 1024;
 
 // A page file opened for reading, or nothing when it is not a regular file. It is opened
 // without blocking and checked after opening, so a device or a pipe put in the page's place
@@ -105,20 +56,133 @@ public:
 
     bool isOpen() const { return descriptor >= 0; }
 
-    // The next bytes of the file; empty at its end or on a read failure.
-    QByteArray read() {
-        QByteArray chunk(kChunkSize, Qt::Uninitialized);
+    // Reads the next bytes of the file into `into`; gives how many, 0 at the end of the file
+    // or on a read failure.
+    qsizetype read(char* into, qsizetype size) {
         ssize_t count = 0;
         do {
-            count = ::read(descriptor, chunk.data(), size_t(chunk.size()));
+            count = ::read(descriptor, into, size_t(size));
         } while (count < 0 && errno == EINTR);
-        chunk.truncate(count < 0 ? 0 : qsizetype(count));
-        return chunk;
+        return count < 0 ? 0 : qsizetype(count);
+    }
+
+    // Reads `size` bytes from `offset` on, into `into`; gives whether all of them were there.
+    bool readAt(char* into, qsizetype size, qint64 offset) {
+        while (size > 0) {
+            const ssize_t count = ::pread(descriptor, into, size_t(size), off_t(offset));
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count <= 0) {
+                return false;
+            }
+            into += count;
+            size -= count;
+            offset += count;
+        }
+        return true;
     }
 
 private:
     int descriptor = -1;
 };
+
+// One pass through a page, from its start up to its first "</title>", that finds where the
+// first "<title>" and the first "</title>" begin. The page passes through a buffer of a fixed
+// size, so the pass costs no more memory for a page of any size.
+class TagScan {
+public:
+    // Scans the page; gives whether it holds "</title>".
+    bool scan(PageFile& file) {
+        qsizetype want = kFirstRead; // how full the next read is to make the buffer
+        for (;;) {
+            if (filled == want && want == kFirstRead) {
+                want = kBufferSize;
+            } else if (filled == want) {
+                // The end is kept, since a tag may straddle two reads, and the reads go on at
+                // the same multiples of the buffer size in the file.
+                std::memmove(buffer.data(), buffer.data() + filled - kOverlap, kOverlap);
+                bufferStart += filled - kOverlap;
+                filled = kOverlap;
+                want = kOverlap + kBufferSize;
+            }
+            const qsizetype searchFrom = std::max<qsizetype>(0, filled - kOverlap);
+            const qsizetype count = file.read(buffer.data() + filled, want - filled);
+            if (count == 0) {
+                return false;
+            }
+            filled += count;
+            const QByteArrayView fresh(buffer.data() + searchFrom, filled - searchFrom);
+            if (open < 0) {
+                open = positionOf(FindTag(fresh, kOpenTag), searchFrom);
+            }
+            close = positionOf(FindTag(fresh, kCloseTag), searchFrom);
+            if (close >= 0) {
+                return true;
+            }
+        }
+    }
+
+    // Where the first tags begin in the page, or -1.
+    qint64 open = -1;
+    qint64 close = -1;
+
+    // The page from its start to the end of its first "</title>", when the buffer still holds
+    // all of it; empty otherwise.
+    QByteArrayView head() const {
+        return bufferStart == 0 ? QByteArrayView(buffer.data(), close + kCloseTag.size())
+                                : QByteArrayView();
+    }
+
+private:
+    qint64 positionOf(qsizetype inBuffer, qsizetype searchFrom) const {
+        return inBuffer < 0 ? -1 : bufferStart + searchFrom + inBuffer;
+    }
+
+    static constexpr qsizetype kOverlap = kCloseTag.size() - 1;
+    std::array<char, kOverlap + kBufferSize> buffer;
+    qint64 bufferStart = 0; // where the buffer's first byte lies in the page
+    qsizetype filled = 0;
+};
+
+// Whether the page's first `size` bytes are valid UTF-8, read again in pieces.
+bool startIsUtf8(PageFile& file, qint64 size) {
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    std::vector<char> bytes(size_t(std::min<qint64>(size, kBufferSize)));
+    std::vector<QChar> decoded(size_t(utf8.requiredSpace(qsizetype(bytes.size()))));
+    for (qint64 offset = 0; offset < size;) {
+        const qsizetype piece = qsizetype(std::min<qint64>(size - offset, kBufferSize));
+        if (!file.readAt(bytes.data(), piece, offset)) {
+            return false;
+        }
+        utf8.appendToBuffer(decoded.data(), QByteArrayView(bytes.data(), piece));
+        offset += piece;
+    }
+    return !utf8.hasError();
+}
+
+// The bytes of a title, and whether the page up to the end of its first "</title>" is valid
+// UTF-8.
+struct TitleBytes {
+    QByteArray bytes;
+    bool utf8 = false;
+};
+
+// The title the scan found; nothing when its bytes cannot be read. A title within the first
+// buffer comes from it; a longer one is read by itself, so it is held just once.
+std::optional<TitleBytes> readTitleBytes(PageFile& file, const TagScan& tags) {
+    const qint64 start = tags.open + kOpenTag.size();
+    const QByteArrayView head = tags.head();
+    if (!head.isEmpty()) {
+        return TitleBytes{head.sliced(start, tags.close - start).toByteArray(), head.isValidUtf8()};
+    }
+    QByteArray bytes(tags.close - start, Qt::Uninitialized);
+    if (!file.readAt(bytes.data(), bytes.size(), start)) {
+        return std::nullopt;
+    }
+    const bool utf8 = bytes.isValidUtf8() && startIsUtf8(file, start);
+    return TitleBytes{std::move(bytes), utf8};
+}
 
 } // namespace
 
@@ -128,26 +192,18 @@ PageTitle ReadPageTitle(const QString& path) {
         return {path, false, false};
     }
     const PageTitle noTitle{path, false, true};
-    TitleScanner scanner;
-    for (;;) {
-        const QByteArray chunk = file.read();
-        if (chunk.isEmpty()) {
-            return noTitle; // end of file or a read failure, before a title was complete
-        }
-        switch (scanner.feed(chunk)) {
-        case TitleScanner::State::NeedMore:
-            continue;
-        case TitleScanner::State::NoTitle:
-            return noTitle;
-        case TitleScanner::State::Found:
-            break;
-        }
-        break;
+    TagScan tags;
+    if (!tags.scan(file) || tags.open < 0 || tags.close < tags.open + kOpenTag.size()) {
+        return noTitle;
     }
-    const bool latin1 = !scanner.validUtf8();
-    const QByteArray bytes = scanner.title();
-    const QString title =
-        RemoveLineBreaks(latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes));
+    std::optional<TitleBytes> read = readTitleBytes(file, tags);
+    if (!read) {
+        return noTitle;
+    }
+    const bool latin1 = !read->utf8;
+    QString title = latin1 ? QString::fromLatin1(read->bytes) : QString::fromUtf8(read->bytes);
+    read.reset(); // a long title is held as bytes and as text, but not twice as text
+    title = RemoveLineBreaks(std::move(title));
     if (title.isEmpty()) {
         return noTitle;
     }
@@ -158,17 +214,26 @@ QString GetPageTitle(const QString& path) {
     return ReadPageTitle(path).text;
 }
 
-QString RemoveLineBreaks(const QString& text) {
-    QString flat;
-    flat.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'\n') {
-            flat += u' ';
-        } else if (c != u'\r') {
-            flat += c;
+QString RemoveLineBreaks(QString text) {
+    const auto lineBreak = [](QChar c) {
+        return c == u'\r' || c == u'\n';
+    };
+    const auto first = std::find_if(text.cbegin(), text.cend(), lineBreak);
+    if (first == text.cend()) {
+        return text;
+    }
+    // Flattened in place: the text is the caller's own copy.
+    qsizetype kept = first - text.cbegin();
+    QChar* chars = text.data();
+    for (qsizetype at = kept; at < text.size(); ++at) {
+        if (chars[at] == u'\n') {
+            chars[kept++] = u' ';
+        } else if (chars[at] != u'\r') {
+            chars[kept++] = chars[at];
         }
     }
-    return flat;
+    text.truncate(kept);
+    return text;
 }
 
 } // namespace Module1

@@ -1,11 +1,13 @@
 #include "support/main_window_fixture.h"
 #include "support/qstring_printer.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryFile>
+#include <QTest>
 
 TEST_F(MainWindowTest, StartsWithTheStoredFolderListedAndBothCreateButtonsShown) {
     writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
@@ -59,4 +61,21 @@ TEST_F(MainWindowTest, KeepsWorkingWhenTheSettingsStoreCannotBeWritten) {
     closeMainWindow();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        qEnvironmentVariable("XDG_CONFIG_HOME"));
+}
+
+// The store takes each change at once; its file follows shortly, and when the window closes.
+TEST_F(MainWindowTest, WritesTheStoredFolderToItsFileSoonAfterAChangeAndAtTheClose) {
+    const QString file =
+        QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift")).fileName();
+    const auto written = [&file] {
+        QFile conf(file);
+        return conf.open(QIODevice::ReadOnly) ? conf.readAll() : QByteArray();
+    };
+    frmMain& main = start();
+    main.txtMap->setText(sitePath(QStringLiteral("first")));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return written().contains(QFile::encodeName(sitePath("first"))); }, 2000));
+    main.txtMap->setText(sitePath(QStringLiteral("second")));
+    closeMainWindow();
+    EXPECT_TRUE(written().contains(QFile::encodeName(sitePath("second"))));
 }

@@ -41,3 +41,23 @@ TEST(PageListing, ListsRegularFilesAfterFollowingLinksAndKeepsUndecodableNamesAp
     EXPECT_EQ(pages.names, QStringList({"b.htm", QStringLiteral("caf\u00E9.htm"), "link.htm"}));
     EXPECT_EQ(pages.undecodable, QByteArrayList({"caf\xE9.htm", "\xFF.HTM"}));
 }
+
+// ASCII names are compared by a quicker road than other names; the order is the same.
+TEST(PageListing, SortsAsciiAndOtherNamesAsOneCaseInsensitiveOrder) {
+    const QTemporaryDir folder;
+    // ASCII punctuation on both sides of the letters, letters in both cases, non-ASCII.
+    const QStringList names = QStringLiteral("Zebra.htm [x].htm _u.htm zebra.HTM z.htm Z.htm a.htm "
+                                             "A.htm a.htm.bak ab.htm a-b.htm \u00E9.htm E.htm "
+                                             "e.htm F.htm \u00C9.htm \u00E4b.htm \u03A9.htm "
+                                             "\u03C9.htm 1.htm ~.htm @.htm")
+                                  .split(u' ');
+    for (const QString& name : names) {
+        WriteFile(folder.filePath(name), "");
+    }
+    QStringList expected = names;
+    std::sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        const int order = QString::compare(a, b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    EXPECT_EQ(ListPageFiles(folder.path()).names, expected);
+}

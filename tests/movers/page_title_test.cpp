@@ -117,14 +117,20 @@ TEST_F(PageTitleTest, GivesThePathAtOnceForADeviceOrAPipe) {
 TEST_F(PageTitleTest, FindsTitlesFarIntoThePageAndAcrossReadBoundaries) {
     const QByteArray farAway = QByteArray(40000, ' ') + "<title>Far away</title>";
     EXPECT_EQ(titleOf(farAway), QStringLiteral("Far away"));
-    // Tags straddling the 64 KiB chunks in which the page is read.
-    for (int shift = 1; shift < 9; ++shift) {
-        const QByteArray split =
-            QByteArray(65536 - shift, 'x') + "<TiTlE>Split" + QByteArray(70000, '.') + "</tItLe>";
-        EXPECT_EQ(titleOf(split), QStringLiteral("Split") + QString(70000, u'.')) << shift;
+    // The page is read 4 KiB first, then up to 64 KiB, then 64 KiB at a time; tags straddle
+    // each of those ends.
+    for (const int end : {4096, 65536, 131072}) {
+        for (int shift = 1; shift < 9; ++shift) {
+            const QByteArray openSplit =
+                QByteArray(end - shift, 'x') + "<TiTlE>Split" + QByteArray(70000, '.') + "</tItLe>";
+            EXPECT_EQ(titleOf(openSplit), QStringLiteral("Split") + QString(70000, u'.'))
+                << end << " " << shift;
+            const QByteArray closeSplit =
+                "<title>T" + QByteArray(end - shift - 8, 'x') + "</title>";
+            EXPECT_EQ(titleOf(closeSplit), u'T' + QString(end - shift - 8, u'x'))
+                << end << " " << shift;
+        }
     }
-    const QByteArray closeSplit = QByteArray(65530, 'x') + "<title>T</title>";
-    EXPECT_EQ(titleOf(closeSplit), QStringLiteral("T"));
 }
 
 TEST_F(PageTitleTest, DecodesUtf8PagesAsUtf8AndOtherPagesByteForByteAsLatin1) {
@@ -146,10 +152,28 @@ TEST_F(PageTitleTest, DecodesUtf8PagesAsUtf8AndOtherPagesByteForByteAsLatin1) {
     EXPECT_TRUE(head.latin1);
 }
 
-TEST_F(PageTitleTest, ReadsNoFurtherThanTheFirstClosingTag) {
-    // Bytes far behind the title are never read, so they cannot change its decoding.
-    const QByteArray page = "<title>\xC3\xA9t\xC3\xA9</title>" + QByteArray(300000, 'z') + "\xFF";
-    const Module1::PageTitle title = ReadPageTitle(this->page(page));
-    EXPECT_EQ(title.text, QStringLiteral("\u00E9t\u00E9"));
-    EXPECT_FALSE(title.latin1);
+TEST_F(PageTitleTest, DecodesAsUtf8WhenThePageUpToItsFirstClosingTagIsUtf8) {
+    const QByteArray ete = "\xC3\xA9t\xC3\xA9";
+    const QByteArray far(100000, ' ');
+    const struct {
+        QByteArray page;
+        bool latin1;
+    } pages[] = {
+        // Bytes behind the first "</title>", near or far, do not count.
+        {"<title>" + ete + "</title>\xFF", false},
+        {"<title>" + ete + "</title>" + QByteArray(300000, 'z') + "\xFF", false},
+        // Titles and heads longer than what one read holds.
+        {"<title>" + far + ete + "</title>", false},
+        {far + "<title>" + ete + "</title>", false},
+        {"\xE9" + far + "<title>" + ete + "</title>", true},
+        {"<title>" + far + "\xE9</title>", true},
+        {"\xC3<title>" + far + ete + "</title>", true},
+    };
+    for (const auto& [bytes, latin1] : pages) {
+        const Module1::PageTitle title = ReadPageTitle(page(bytes));
+        EXPECT_EQ(title.latin1, latin1) << bytes.left(20).toStdString();
+        EXPECT_EQ(latin1 ? title.text.toLatin1() : title.text.toUtf8(),
+                  bytes.mid(bytes.indexOf("<title>") + 7,
+                            bytes.indexOf("</title>") - bytes.indexOf("<title>") - 7));
+    }
 }

@@ -1,0 +1,159 @@
+#include "cases.h"
+
+#include "baselines.h"
+#include "program_side.h"
+
+#include <string>
+
+namespace {
+
+// The number with a comma between each group of three digits.
+std::string count(int number) {
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[at];
+    }
+    return text;
+}
+
+// Sides that read one page; each reads it once first, unmeasured, so that both find it in
+// the page cache.
+Side titleOf(std::string label, std::string page, int times) {
+    return {std::move(label), [page, times](Meter& m) {
+                baseline::ReadInBlocks(page);
+                program::ReadTitle(m, page, times);
+            }};
+}
+
+Side readInBlocks(std::string page) {
+    return {"read in 64 KB blocks", [page](Meter& m) {
+                baseline::ReadInBlocks(page);
+                m.measure([&] { baseline::ReadInBlocks(page); });
+            }};
+}
+
+void addTitleCases(std::vector<Case>& cases, const SiteData& data) {
+    const auto prepare = [&data] {
+        data.makeTitlePages();
+    };
+    cases.push_back({.name = "title of a 256 MB page, title in its first KB",
+                     .ours = titleOf("", data.bigPage(), 2001),
+                     .reference = titleOf("4 KB page", data.smallPage(), 2001),
+                     .maxRatio = 1.1,
+                     .prepare = prepare});
+    cases.push_back({.name = "title of a 256 MB page without \"</title>\" (fresh process)",
+                     .ours = titleOf("", data.unclosedPage(), 1),
+                     .reference = readInBlocks(data.unclosedPage()),
+                     .maxRatio = 1.5,
+                     .maxExtraKiB = 16 << 10,
+                     .prepare = prepare});
+    cases.push_back({.name = "page whose title is 256 MB (fresh process)",
+                     .ours = titleOf("", data.longTitlePage(), 1),
+                     .reference = readInBlocks(data.longTitlePage()),
+                     .maxExtraKiB = 4 * 256 << 10,
+                     .prepare = prepare});
+}
+
+void addListingCases(std::vector<Case>& cases, const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string config = data.folderFor("config-keystroke-" + std::to_string(pages));
+    const Side reference{"plain listing", [site](Meter& m) {
+                             m.measure([&] { baseline::ListPages(site); }, 7);
+                         }};
+    const auto prepare = [&data, pages] {
+        data.makeSite(pages);
+    };
+    const std::string entries = count(3 * pages) + " entries, " + count(pages) + " pages";
+    cases.push_back({.name = "list " + entries,
+                     .ours = {"",
+                              [site](Meter& m) {
+                                  program::List(m, site);
+                              }},
+                     .reference = reference,
+                     .maxRatio = 1.3,
+                     .prepare = prepare});
+    cases.push_back({.name = "main window: keystroke until listed, " + entries,
+                     .ours = {"",
+                              [&data, site, config](Meter& m) {
+                                  program::KeystrokeInMainWindow(m, site, data.emptyFolder(),
+                                                                 config);
+                              }},
+                     .reference = reference,
+                     .maxRatio = 1.8,
+                     .prepare = prepare});
+}
+
+// Writes the redirect pages of a site in plain C++, with the page names listed beforehand.
+Side plainRun(const std::string& site) {
+    return {"plain C++", [site](Meter& m) {
+                const std::vector<std::string> names = baseline::ListPages(site);
+                m.measure([&] {
+                    baseline::WriteRedirectPages(site, names, program::kNewAddress, program::kDelay,
+                                                 site + "/zandrifts");
+                });
+            }};
+}
+
+// A run of the redirect pages of a site, against the plain C++ run.
+Case runCase(std::string name, const std::string& site, std::function<void(Meter&)> ours,
+             double maxRatio, std::function<void()> prepare) {
+    return {.name = std::move(name),
+            .ours = {"", std::move(ours)},
+            .reference = plainRun(site),
+            .maxRatio = maxRatio,
+            .output = site + "/zandrifts",
+            .prepare = std::move(prepare)};
+}
+
+void addRunCases(std::vector<Case>& cases, const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string mixed = data.mixedSite(pages);
+    const std::string runConfig = data.folderFor("config-run-" + std::to_string(pages));
+    const std::string startConfig = data.folderFor("config-start-" + std::to_string(pages));
+    const auto makeSite = [&data, pages] {
+        data.makeSite(pages);
+    };
+    const std::string of = count(pages) + " pages";
+    cases.push_back(runCase(
+        "redirect pages, engine, " + of + " of 8 KB", site,
+        [site](Meter& m) { program::WriteRedirectPages(m, site); }, 1.15, makeSite));
+    cases.push_back(runCase(
+        "redirect pages, main window, " + of + " of 8 KB", site,
+        [site, runConfig](Meter& m) { program::CreateMoversInMainWindow(m, site, runConfig); },
+        1.25, makeSite));
+    cases.push_back(runCase(
+        "redirect pages, engine, " + of + ", a quarter 64-200 KB", mixed,
+        [mixed](Meter& m) { program::WriteRedirectPages(m, mixed); }, 1.3,
+        [&data, pages] { data.makeMixedSite(pages); }));
+    cases.push_back({.name = "start-up to first paint, stored folder of " + of,
+                     .ours = {"",
+                              [site, startConfig](Meter& m) {
+                                  program::StartUntilFirstPaint(m, site, startConfig);
+                              }},
+                     .reference = {"empty folder",
+                                   [&data](Meter& m) {
+                                       program::StartUntilFirstPaint(
+                                           m, data.emptyFolder(),
+                                           data.folderFor("config-start-empty"));
+                                   }},
+                     .maxRatio = 1.2,
+                     .prepare = makeSite});
+}
+
+} // namespace
+
+std::vector<Case> AllCases(const SiteData& data) {
+    std::vector<Case> cases;
+    addTitleCases(cases, data);
+    for (const int pages : {1000, 20000}) {
+        addListingCases(cases, data, pages);
+    }
+    addRunCases(cases, data, 20000);
+    addListingCases(cases, data, 100000);
+    addRunCases(cases, data, 100000);
+    return cases;
+}

@@ -1,0 +1,154 @@
+#include "program_side.h"
+
+#include "app/frmMain.h"
+#include "movers/disk_files.h"
+#include "movers/mover_kinds.h"
+#include "movers/mover_run.h"
+#include "movers/page_listing.h"
+#include "movers/page_title.h"
+#include "platform/file_manager.h"
+#include "platform/message_boxes.h"
+#include "platform/web_engine_environment.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+
+#include <chrono>
+#include <cstdio>
+
+namespace program {
+
+namespace {
+
+QString text(const std::string& bytes) {
+    return QString::fromStdString(bytes);
+}
+
+// Answers every box of a run at once: Yes to a question, OK to everything else.
+class SilentHost final : public MoverHost {
+public:
+    MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon) override {
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+    }
+    void setCaption(const QString&) override {}
+    void setBusyPointer(bool) override {}
+    void setFocus(MoverControl) override {}
+    void openFileManager(const QString&) override {}
+    void closeMainWindow() override {}
+};
+
+// Boxes answered at once, unseen: Yes or OK, and `typed` in an input box.
+class AnsweringBoxes final : public MessageBoxes {
+public:
+    MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon, const QString&) override {
+        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+    }
+    QString InputBox(const QString&, const QString&, const QString&) override { return typed; }
+
+    QString typed;
+};
+
+class NoFileManager final : public FileManager {
+public:
+    void openFolder(const QString&) override {}
+};
+
+// The main window in an offscreen application of this process, with its settings in
+// `configFolder`, started as the program starts it.
+class MainWindow {
+    // The application, made once per process before any window.
+    static QApplication& application() {
+        static int argc = 1;
+        static char name[] = "zandrift_benchmarks";
+        static char* argv[] = {name, nullptr};
+        PrepareWebEngine();
+        static QApplication* instance = new QApplication(argc, argv);
+        return *instance;
+    }
+    static bool useSettingsIn(const std::string& configFolder) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, text(configFolder));
+        return true;
+    }
+
+    QApplication& app = application();
+    bool settingsPlaced;
+    NoFileManager fileManager;
+
+public:
+    explicit MainWindow(const std::string& configFolder)
+        : settingsPlaced(useSettingsIn(configFolder)) {
+        window.Form_Load();
+        window.show();
+        QApplication::processEvents();
+    }
+
+    AnsweringBoxes boxes;
+    frmMain window{boxes, fileManager};
+};
+
+} // namespace
+
+void List(Meter& meter, const std::string& folder) {
+    meter.measure([&] { ListPageFiles(text(folder)); }, 7);
+}
+
+void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::string& emptyFolder,
+                           const std::string& configFolder) {
+    MainWindow main(configFolder);
+    meter.measure([&] { main.window.txtMap->setText(text(folder)); }, 7,
+                  [&] {
+                      main.window.txtMap->setText(text(emptyFolder));
+                      QApplication::processEvents();
+                  });
+}
+
+void WriteRedirectPages(Meter& meter, const std::string& site) {
+    const QString folder = text(site);
+    const MoverInputs inputs{.siteFolder = folder,
+                             .pageNames = ListPageFiles(folder).names,
+                             .newAddress = text(kNewAddress),
+                             .delay = kDelay,
+                             .delayGiven = true};
+    SilentHost host;
+    DiskFiles files;
+    QString page;
+    meter.measure([&] { MoverRun(RedirectPages(), host, files).run(inputs, page); });
+}
+
+void CreateMoversInMainWindow(Meter& meter, const std::string& site,
+                              const std::string& configFolder) {
+    MainWindow main(configFolder);
+    main.window.txtMap->setText(text(site));
+    main.boxes.typed = text(kNewAddress);
+    main.window.cmdNewAddress->click();
+    main.boxes.typed = QString::number(kDelay);
+    main.window.cmdDelay->click();
+    meter.measure([&] { main.window.cmdCreate->click(); });
+}
+
+void ReadTitle(Meter& meter, const std::string& path, int times) {
+    const QString page = text(path);
+    meter.measure([&] { Module1::ReadPageTitle(page); }, times);
+}
+
+void StartUntilFirstPaint(Meter& meter, const std::string& storedFolder,
+                          const std::string& configFolder) {
+    QSettings(text(configFolder + "/Zandrift/Zandrift.conf"), QSettings::IniFormat)
+        .setValue(QStringLiteral("Settings/Map"), text(storedFolder));
+    const auto start = std::chrono::steady_clock::now();
+    Child probe({ZANDRIFT_STARTUP_PROBE}, {"XDG_CONFIG_HOME=" + configFolder});
+    const std::optional<std::string> painted = probe.readLine();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    probe.finish();
+    Sample sample{.seconds = seconds};
+    if (!painted || std::sscanf(painted->c_str(), "painted %ld %lf", &sample.peakKiB,
+                                &sample.cpuSeconds) != 2) {
+        std::fprintf(stderr, "the program reported no first paint\n");
+    }
+    meter.record(sample);
+}
+
+} // namespace program

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "harness.h"
+
+#include <string>
+
+// The program's side of the cases: its own code, run as the program runs it.
+namespace program {
+
+// Lists the page files of a folder.
+void List(Meter& meter, const std::string& folder);
+
+// Changes the main window's folder text to `folder` from one naming an empty folder, as a
+// keystroke does, until the page list is filled.
+void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::string& emptyFolder,
+                           const std::string& configFolder);
+
+// Writes the redirect pages of a site through the generator engine, with a host that
+// answers every box at once and shows nothing.
+void WriteRedirectPages(Meter& meter, const std::string& site);
+
+// Clicks "Create Movers" in the main window, with the site's pages listed, an address and a
+// delay given, until the run has ended.
+void CreateMoversInMainWindow(Meter& meter, const std::string& site,
+                              const std::string& configFolder);
+
+// Reads a page's title `times` times.
+void ReadTitle(Meter& meter, const std::string& path, int times);
+
+// Starts the program with `storedFolder` in its settings, until its main window is first
+// painted.
+void StartUntilFirstPaint(Meter& meter, const std::string& storedFolder,
+                          const std::string& configFolder);
+
+// The new address and the delay the benchmarks' pages carry.
+inline const std::string kNewAddress = "https://new.example.org/";
+constexpr int kDelay = 3;
+
+} // namespace program

@@ -1,0 +1,103 @@
+#include "site_data.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+namespace {
+
+// Ordinary page text: paragraphs with a few tags, one line each.
+const std::string kParagraph = "<p>Our opening hours change in <b>spring</b>; see the "
+                               "<a href=\"hours.htm\">hours</a> page for the new times.</p>\n";
+
+std::string pageName(int index) {
+    static const char* const stems[] = {"index",   "About", "news",    "Products",
+                                        "CONTACT", "faq",   "Gallery", "team"};
+    static const char* const extensions[] = {".htm", ".html", ".HTM", ".Html"};
+    return std::string(stems[index % 8]) + "-" + std::to_string(index) +
+           extensions[(index / 8) % 4];
+}
+
+std::string pageText(int index, std::size_t size) {
+    const std::string title =
+        (index % 10 == 0 ? "Caf\xC3\xA9 " : "Page ") + std::to_string(index) + " of the site";
+    std::string text = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" + title +
+                       "</title>\n</head><body>\n";
+    while (text.size() + kParagraph.size() + 15 < size) {
+        text += kParagraph;
+    }
+    return text + "</body></html>\n";
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Writes a page of `size` bytes made of `head`, ordinary page text and `tail`.
+void writeBigPage(const std::string& path, const std::string& head, const std::string& tail,
+                  long long size) {
+    std::string block;
+    while (block.size() < (1U << 20)) {
+        block += kParagraph;
+    }
+    std::ofstream file(path, std::ios::binary);
+    file << head;
+    for (long long written = 0; written < size;) {
+        const std::size_t part = std::size_t(std::min<long long>(size - written, block.size()));
+        file.write(block.data(), std::streamsize(part));
+        written += part;
+    }
+    file << tail;
+}
+
+// Makes what `make` makes unless it was made before, by this run or an earlier one on the
+// same folder.
+void makeOnce(const std::string& what, const std::function<void()>& make) {
+    const std::string mark = what + ".made";
+    if (!std::filesystem::exists(mark)) {
+        make();
+        writeFile(mark, "");
+    }
+}
+
+} // namespace
+
+void SiteData::makeSite(int pages) const {
+    const std::string folder = site(pages);
+    makeOnce(folder, [&] {
+        std::filesystem::create_directories(folder);
+        for (int index = 0; index < pages; ++index) {
+            writeFile(folder + '/' + pageName(index), pageText(index, 8192));
+            writeFile(folder + "/image-" + std::to_string(index) + ".png", "");
+            writeFile(folder + "/style-" + std::to_string(index) + ".css", "");
+        }
+    });
+}
+
+void SiteData::makeMixedSite(int pages) const {
+    const std::string folder = mixedSite(pages);
+    makeOnce(folder, [&] {
+        std::filesystem::create_directories(folder);
+        for (int index = 0; index < pages; ++index) {
+            const std::size_t size =
+                index % 4 == 0 ? (64 << 10) + std::size_t(index) * 7919 % (136 << 10) : 8192;
+            writeFile(folder + '/' + pageName(index), pageText(index, size));
+        }
+    });
+}
+
+void SiteData::makeFolders() const {
+    std::filesystem::create_directories(emptyFolder());
+    std::filesystem::create_directories(asideFolder());
+}
+
+void SiteData::makeTitlePages() const {
+    makeOnce(root + "/title-pages", [this] {
+        writeFile(smallPage(), pageText(1, 4096));
+        writeBigPage(bigPage(), "<html><head><title>A big page</title></head>\n<body>\n",
+                     "</body></html>\n", kBigSize);
+        writeBigPage(unclosedPage(), "<html><head><title>Never closed\n", "</body></html>\n",
+                     kBigSize);
+        writeBigPage(longTitlePage(), "<html><head><title>", "</title></head></html>\n", kBigSize);
+    });
+}
