@@ -53,7 +53,7 @@ QString optionText(const char* name) {
 
 // A value as it can be quoted in a one-line message: control characters escaped.
 QString quoted(const QString& value) {
-    return u'\'' + ReadableFileName(value.toUtf8()) + u'\'';
+    return u'\'' + ReadableText(value) + u'\'';
 }
 
 ParsedCommandLine accepted(const CommandLineRequest& request) {

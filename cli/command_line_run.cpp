@@ -17,10 +17,6 @@
 
 namespace {
 
-QString readable(const QString& text) {
-    return ReadableFileName(text.toUtf8());
-}
-
 QString pages(qsizetype count) {
     return count == 1 ? QStringLiteral("1 page")
                       : QString::number(count) + QStringLiteral(" pages");
@@ -41,7 +37,7 @@ int listPages(const CommandLineRequest& request, Console& console) {
         console.tell(UndecodablePagesMessage(pages.undecodable));
     }
     for (const QString& name : pages.names) {
-        console.print(readable(name));
+        console.print(ReadableText(name));
     }
     return printed(console);
 }
@@ -64,7 +60,8 @@ int writePages(const CommandLineRequest& request, Console& console) {
     run.run(inputs, page);
     console.clearProgress();
 
-    const QString outputFolder = readable(Module1::AddBackslash(request.folder) + kind.folderName);
+    const QString outputFolder =
+        ReadableText(Module1::AddBackslash(request.folder) + kind.folderName);
     const qsizetype written = run.pagesWritten();
     if (host.completed() && host.failedSteps() == 0) {
         console.print(QStringLiteral("Wrote ") + pages(written) + QStringLiteral(" to ") +

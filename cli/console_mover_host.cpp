@@ -8,10 +8,6 @@ namespace {
 // Progress is redrawn at most this often, and for the first and the last page.
 constexpr qint64 kProgressIntervalMs = 100;
 
-QString readable(const QString& path) {
-    return ReadableFileName(path.toUtf8());
-}
-
 } // namespace
 
 ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
@@ -38,13 +34,13 @@ MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgI
 
 MsgAnswer ConsoleMoverHost::stepFailed(const FileError& error, const QString& path) {
     ++failures;
-    console.tell(error.message() + QStringLiteral(": ") + readable(path));
+    console.tell(error.message() + QStringLiteral(": ") + ReadableText(path));
     return request.onStepFailure == OnStepFailure::Ignore ? MsgAnswer::Ignore : MsgAnswer::Abort;
 }
 
 bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
     if (!request.replace) {
-        console.tell(readable(folder) +
+        console.tell(ReadableText(folder) +
                      QStringLiteral(" already exists; give --replace to replace it."));
     }
     return request.replace;

@@ -45,6 +45,10 @@ QString ReadableFileName(QByteArrayView name) {
     return readable;
 }
 
+QString ReadableText(const QString& text) {
+    return ReadableFileName(text.toUtf8());
+}
+
 QString UndecodablePagesMessage(const QByteArrayList& names) {
     QString text = names.size() == 1
                        ? QStringLiteral("1 page file gets no mover page because its name is not "

@@ -7,6 +7,8 @@
 // A file name that is not valid UTF-8, as it can be shown: its valid UTF-8 characters as they
 // are, every other byte and every control character as "\x" and two upper-case hex digits.
 QString ReadableFileName(QByteArrayView name);
+// A name, path or other text as it can be shown on one line: ReadableFileName of its UTF-8.
+QString ReadableText(const QString& text);
 
 // The text that tells which page files get no mover page because their names are not valid
 // UTF-8: their count and the first ten of them, one a line.
