@@ -2,6 +2,7 @@
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"
+#include "unreadable_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -67,4 +68,12 @@ TEST_F(FolderReplacementTest, AFolderHoldingALinkIsRefused) {
     ASSERT_TRUE(QDir(dir.path()).mkdir("out"));
     ASSERT_TRUE(QFile::link(path("elsewhere.htm"), path("out/link.htm")));
     EXPECT_EQ(plan().refusal, QStringLiteral("it holds \"link.htm\", which is not a plain file"));
+}
+
+TEST_F(FolderReplacementTest, AFolderThatCannotBeReadIsRefused) {
+    const UnreadableFolder unreadable;
+    const FolderReplacement replacement =
+        PlanFolderReplacement(OpenFolder::atPath(unreadable.process()), "net");
+    EXPECT_EQ(replacement.refusal, QStringLiteral("it cannot be read"));
+    EXPECT_TRUE(replacement.fileNames.isEmpty());
 }
