@@ -26,8 +26,8 @@ FolderReader::FolderReader(const OpenFolder& folder) {
 }
 
 FolderReader::~FolderReader() {
-    if (folder != nullptr) {
-        ::closedir(folder);
+    if (directory != nullptr) {
+        ::closedir(directory);
     }
 }
 
@@ -36,19 +36,19 @@ void FolderReader::open(int fd) {
         failure = errno;
         return;
     }
-    folder = ::fdopendir(fd);
-    if (folder == nullptr) {
+    directory = ::fdopendir(fd);
+    if (directory == nullptr) {
         failure = errno;
         ::close(fd);
     }
 }
 
 const dirent* FolderReader::next() {
-    if (folder == nullptr || failure != 0) {
+    if (directory == nullptr || failure != 0) {
         return nullptr;
     }
     errno = 0;
-    const dirent* entry = ::readdir(folder);
+    const dirent* entry = ::readdir(directory);
     if (entry == nullptr) {
         failure = errno;
     }
@@ -56,5 +56,5 @@ const dirent* FolderReader::next() {
 }
 
 int FolderReader::descriptor() const {
-    return folder != nullptr ? ::dirfd(folder) : -1;
+    return directory != nullptr ? ::dirfd(directory) : -1;
 }

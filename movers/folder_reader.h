@@ -29,6 +29,6 @@ public:
 private:
     void open(int fd);
 
-    DIR* folder = nullptr;
+    DIR* directory = nullptr;
     int failure = 0;
 };
