@@ -13,6 +13,9 @@
 
 #include <QFile>
 
+#include <optional>
+#include <system_error>
+
 #include <unistd.h>
 
 namespace {
@@ -31,8 +34,25 @@ int printed(Console& console) {
     return kExitFailure;
 }
 
+// The page files of the request's folder; nothing, and the user told why, when the folder
+// cannot be read to its end.
+std::optional<PageFileList> listedPages(const CommandLineRequest& request, Console& console) {
+    PageFileList pages = ListPageFiles(request.folder);
+    if (pages.readError != 0) {
+        console.tell(ReadableText(request.folder) + QStringLiteral(" cannot be read: ") +
+                     QString::fromStdString(std::generic_category().message(pages.readError)) +
+                     u'.');
+        return std::nullopt;
+    }
+    return pages;
+}
+
 int listPages(const CommandLineRequest& request, Console& console) {
-    const PageFileList pages = ListPageFiles(request.folder);
+    const std::optional<PageFileList> listed = listedPages(request, console);
+    if (!listed) {
+        return kExitFailure;
+    }
+    const PageFileList& pages = *listed;
     if (!pages.undecodable.isEmpty()) {
         console.tell(UndecodablePagesMessage(pages.undecodable));
     }
@@ -45,7 +65,11 @@ int listPages(const CommandLineRequest& request, Console& console) {
 int writePages(const CommandLineRequest& request, Console& console) {
     const MoverKind kind =
         request.action == CommandLineAction::Movers ? RedirectPages() : FramedForwardPages();
-    const QStringList names = ListPageFiles(request.folder).names;
+    const std::optional<PageFileList> listed = listedPages(request, console);
+    if (!listed) {
+        return kExitFailure;
+    }
+    const QStringList& names = listed->names;
     const MoverInputs inputs{.siteFolder = request.folder,
                              .pageNames = names,
                              .newAddress = request.address,

@@ -1,37 +1,15 @@
 #include "movers/disk_files.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-std::filesystem::path nativePath(const QString& path) {
-#ifdef Q_OS_WIN
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-#endif
-}
-
-std::optional<FileError> failure(std::error_code code) {
-    if (!code) {
-        return std::nullopt;
-    }
-    return FileError::fromSystem(code);
-}
-
-FileError systemFailure(int error) {
-    return FileError::fromSystem(std::error_code(error, std::generic_category()));
-}
 
 // A name for a page's temporary file: hidden, and without ".htm", so it is never taken for a
 // page file and never has a page file's name.
@@ -39,19 +17,19 @@ QByteArray newTemporaryName() {
     return ".zandrift-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
 }
 
-// Creates a new temporary file in the folder of `pagePath`, readable and writable as a file
-// created by any program, under `name`, or under a new name kept in `name` when that one is
-// taken. Returns its descriptor, or -1 with errno set.
-int createTemporaryFile(const QByteArray& pagePath, QByteArray& name, QByteArray& temporaryPath) {
+// Creates a new temporary file in `folder`, readable and writable as a file created by any
+// program, under `name`, or under a new name kept in `name` when that one is taken. Never
+// opens anything that was there before, a link above all. Returns its descriptor, or -1 with
+// errno set.
+int createTemporaryFile(int folder, QByteArray& name) {
     constexpr int kTries = 100;
-    const QByteArray folder = pagePath.left(pagePath.lastIndexOf('/') + 1);
     for (int attempt = 0; attempt < kTries; ++attempt) {
         if (name.isEmpty()) {
             name = newTemporaryName();
         }
-        temporaryPath = folder + name;
-        const int descriptor = ::open(temporaryPath.constData(),
-                                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        const int descriptor =
+            ::openat(folder, name.constData(),
+                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
         if (descriptor >= 0 || errno != EEXIST) {
             return descriptor;
         }
@@ -62,51 +40,54 @@ int createTemporaryFile(const QByteArray& pagePath, QByteArray& name, QByteArray
 
 } // namespace
 
-std::optional<FileError> DiskFiles::createFolder(const QString& path) {
-    std::error_code code;
-    if (std::filesystem::create_directory(nativePath(path), code) || code) {
-        return failure(code);
+std::optional<FileError> DiskFiles::createFolder(const OpenFolder& parent, const QByteArray& name) {
+    if (!parent.isOpen()) {
+        return parent.failure();
     }
-    // create_directory reports an existing folder as success without creating anything.
-    return FileError::fromNumber(kPathFileAccessError);
+    if (::mkdirat(parent.descriptor(), name.constData(), 0777) == 0) {
+        return std::nullopt;
+    }
+    return FileError::fromSystem(errno);
 }
 
-std::optional<FileError> DiskFiles::removeFile(const QString& path) {
-    std::error_code code;
-    const std::filesystem::path file = nativePath(path);
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(file, code))) {
-        return FileError::fromNumber(kPathFileAccessError);
+std::optional<FileError> DiskFiles::removeFile(const OpenFolder& folder, const QByteArray& name) {
+    if (!folder.isOpen()) {
+        return folder.failure();
     }
-    if (!std::filesystem::remove(file, code) && !code) {
-        return FileError::fromNumber(kFileNotFound);
+    if (::unlinkat(folder.descriptor(), name.constData(), 0) == 0) {
+        return std::nullopt;
     }
-    return failure(code);
+    // A folder gives EISDIR, which the catalogue has as 75.
+    return errno == ENOENT ? FileError::fromNumber(kFileNotFound) : FileError::fromSystem(errno);
 }
 
-std::optional<FileError> DiskFiles::removeFolder(const QString& path) {
-    std::error_code code;
-    const std::filesystem::path folder = nativePath(path);
-    if (!std::filesystem::is_directory(std::filesystem::symlink_status(folder, code))) {
-        return FileError::fromNumber(code ? 76 : kPathFileAccessError);
+std::optional<FileError> DiskFiles::removeFolder(const OpenFolder& parent, const QByteArray& name) {
+    if (!parent.isOpen()) {
+        return parent.failure();
     }
-    std::filesystem::remove(folder, code);
-    return failure(code);
+    if (::unlinkat(parent.descriptor(), name.constData(), AT_REMOVEDIR) == 0) {
+        return std::nullopt;
+    }
+    // ENOTDIR: a file or a link has the name, and stays.
+    return errno == ENOTDIR ? FileError::fromNumber(kPathFileAccessError)
+                            : FileError::fromSystem(errno);
 }
 
 DiskFiles::~DiskFiles() {
     discardPageFile();
 }
 
-std::optional<FileError> DiskFiles::openPageFile(const QString& path) {
+std::optional<FileError> DiskFiles::openPageFile(const OpenFolder& folder, const QByteArray& name) {
     discardPageFile();
-    pagePath = QFile::encodeName(path);
-    temporaryDescriptor = createTemporaryFile(pagePath, temporaryName, temporaryPath);
-    if (temporaryDescriptor < 0) {
-        const int error = errno;
-        temporaryPath.clear();
-        discardPageFile();
-        return systemFailure(error);
+    if (!folder.isOpen()) {
+        return folder.failure();
     }
+    temporaryDescriptor = createTemporaryFile(folder.descriptor(), temporaryName);
+    if (temporaryDescriptor < 0) {
+        return FileError::fromSystem(errno);
+    }
+    pageFolder = folder.descriptor();
+    pageName = name;
     return std::nullopt;
 }
 
@@ -123,7 +104,7 @@ std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
         if (count <= 0) {
             const int error = count < 0 ? errno : ENOSPC;
             discardPageFile();
-            return systemFailure(error);
+            return FileError::fromSystem(error);
         }
         done += count;
     }
@@ -131,17 +112,17 @@ std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
 }
 
 std::optional<FileError> DiskFiles::closePageFile() {
-    if (temporaryPath.isEmpty()) {
+    if (pageFolder < 0) {
         return std::nullopt;
     }
     if (::close(std::exchange(temporaryDescriptor, -1)) != 0 ||
-        std::rename(temporaryPath.constData(), pagePath.constData()) != 0) {
+        ::renameat(pageFolder, temporaryName.constData(), pageFolder, pageName.constData()) != 0) {
         const int error = errno;
         discardPageFile();
-        return systemFailure(error);
+        return FileError::fromSystem(error);
     }
-    temporaryPath.clear();
-    pagePath.clear();
+    pageFolder = -1;
+    pageName.clear();
     return std::nullopt;
 }
 
@@ -149,9 +130,9 @@ void DiskFiles::discardPageFile() {
     if (temporaryDescriptor >= 0) {
         ::close(std::exchange(temporaryDescriptor, -1));
     }
-    if (!temporaryPath.isEmpty()) {
-        ::unlink(temporaryPath.constData());
+    if (pageFolder >= 0) {
+        ::unlinkat(pageFolder, temporaryName.constData(), 0);
     }
-    temporaryPath.clear();
-    pagePath.clear();
+    pageFolder = -1;
+    pageName.clear();
 }

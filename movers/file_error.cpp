@@ -32,7 +32,7 @@ int numberOf(std::error_code code) {
     case std::errc::not_a_directory:
     case std::errc::filename_too_long:
     case std::errc::too_many_symbolic_link_levels:
-        return 76;
+        return kPathNotFound;
     case std::errc::permission_denied:
     case std::errc::operation_not_permitted:
     case std::errc::read_only_file_system:
@@ -68,6 +68,10 @@ FileError FileError::fromNumber(int number) {
 
 FileError FileError::fromSystem(std::error_code code) {
     return fromNumber(numberOf(code));
+}
+
+FileError FileError::fromSystem(int error) {
+    return fromSystem(std::error_code(error, std::generic_category()));
 }
 
 QString FileError::message() const {

@@ -14,6 +14,8 @@ struct FileError {
     static FileError fromNumber(int number);
     // The catalogue entry that a failure of the operating system stands for.
     static FileError fromSystem(std::error_code code);
+    // The catalogue entry of a system error number, as errno holds it.
+    static FileError fromSystem(int error);
 
     // "Error " followed by the number, ": " and the description.
     QString message() const;
@@ -24,3 +26,4 @@ struct FileError {
 // The catalogue's numbers that the program itself raises.
 inline constexpr int kFileNotFound = 53;
 inline constexpr int kPathFileAccessError = 75;
+inline constexpr int kPathNotFound = 76;

@@ -7,6 +7,8 @@
 #include "movers/path_joiners.h"
 #include "movers/undecodable_names.h"
 
+#include <QFile>
+
 using Module1::AddBackslash;
 
 namespace {
@@ -44,15 +46,27 @@ MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
     : kind(std::move(kind)), host(host), files(files) {}
 
 void MoverRun::run(const MoverInputs& inputs, QString& page) {
-    if (!inputsGiven(inputs) || !toldOfUndecodablePages(inputs.siteFolder)) {
+    if (!inputsGiven(inputs)) {
+        return;
+    }
+    // A site folder that cannot be opened fails the first step that needs it.
+    site = OpenFolder::atPath(inputs.siteFolder);
+    if (!toldOfUndecodablePages()) {
         return;
     }
     {
         const BusyPointer busy(host);
+        outputName = QFile::encodeName(kind.folderName);
         outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
-        const Flow folder = attempt([this] { return files.createFolder(outputFolder); },
+        const Flow folder = attempt([this] { return files.createFolder(site, outputName); },
                                     outputFolder, AccessError::OffersReplacement);
-        if (folder == Flow::Stop || writePages(inputs, page) == Flow::Stop) {
+        if (folder == Flow::Stop) {
+            return;
+        }
+        // Opened again by its name, never through a link: a page step in a folder that cannot
+        // be opened fails as opening it failed.
+        output = site.subfolder(outputName);
+        if (writePages(inputs, page) == Flow::Stop) {
             return;
         }
     }
@@ -75,8 +89,8 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
 
 // The page list leaves out the page files whose names are not valid UTF-8; the user learns
 // which before the run goes on without them.
-bool MoverRun::toldOfUndecodablePages(const QString& siteFolder) {
-    const QByteArrayList undecodable = UndecodablePageFiles(siteFolder);
+bool MoverRun::toldOfUndecodablePages() {
+    const QByteArrayList undecodable = UndecodablePageFiles(site);
     if (undecodable.isEmpty()) {
         return true;
     }
@@ -88,26 +102,31 @@ MoverRun::Flow MoverRun::offerReplacement() {
     if (!host.replaceExistingFolder(outputFolder) || host.stopRequested()) {
         return Flow::Stop;
     }
-    const FolderReplacement plan = PlanFolderReplacement(outputFolder);
+    const FolderReplacement plan = PlanFolderReplacement(site, outputName);
     if (plan.refused()) {
         host.MsgBox(outputFolder + QStringLiteral(" cannot be replaced because ") + plan.refusal +
                         u'.',
                     MsgButtons::OK, MsgIcon::Critical);
         return Flow::Stop;
     }
-    return replaceOutputFolder(plan.filePaths);
+    return replaceOutputFolder(plan.folder, plan.fileNames);
 }
 
-MoverRun::Flow MoverRun::replaceOutputFolder(const QStringList& filePaths) {
-    for (const QString& path : filePaths) {
-        if (attempt([&] { return files.removeFile(path); }, path) == Flow::Stop) {
+// The files are deleted from the folder that was checked, and the folder itself by its name,
+// which removes only an empty folder and never goes through a link.
+MoverRun::Flow MoverRun::replaceOutputFolder(const OpenFolder& folder,
+                                             const QByteArrayList& fileNames) {
+    for (const QByteArray& name : fileNames) {
+        const QString path = AddBackslash(outputFolder) + QFile::decodeName(name);
+        if (attempt([&] { return files.removeFile(folder, name); }, path) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    if (attempt([this] { return files.removeFolder(outputFolder); }, outputFolder) == Flow::Stop) {
+    if (attempt([this] { return files.removeFolder(site, outputName); }, outputFolder) ==
+        Flow::Stop) {
         return Flow::Stop;
     }
-    return attempt([this] { return files.createFolder(outputFolder); }, outputFolder);
+    return attempt([this] { return files.createFolder(site, outputName); }, outputFolder);
 }
 
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
@@ -125,19 +144,22 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
-    const Module1::PageTitle title = Module1::ReadPageTitle(AddBackslash(inputs.siteFolder) + name);
+    const Module1::PageTitle title =
+        Module1::ReadPageTitle(site, name, AddBackslash(inputs.siteFolder) + name);
     page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
-    return writePageFile(AddBackslash(outputFolder) + name, PageFileBytes(page, title.latin1));
+    return writePageFile(name, PageFileBytes(page, title.latin1));
 }
 
 // Open, write and close, each with its own failure box. Retrying the write or the close
 // starts the page file afresh, so a page is never written over a part of itself. A page whose
 // write failed is not closed but dropped, so it is left absent, never partial.
-MoverRun::Flow MoverRun::writePageFile(const QString& target, const QByteArray& bytes) {
+MoverRun::Flow MoverRun::writePageFile(const QString& name, const QByteArray& bytes) {
+    const QString target = AddBackslash(outputFolder) + name;
+    const QByteArray fileName = QFile::encodeName(name);
     Flow flow = Flow::Again;
     bool closed = false;
     while (flow == Flow::Again) {
-        flow = attempt([&] { return files.openPageFile(target); }, target);
+        flow = attempt([&] { return files.openPageFile(output, fileName); }, target);
         bool written = false;
         if (flow == Flow::Next) {
             flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, written),

@@ -3,6 +3,7 @@
 #include "movers/mover_files.h"
 #include "movers/mover_host.h"
 #include "movers/mover_kinds.h"
+#include "movers/open_folder.h"
 
 #include <QString>
 
@@ -15,7 +16,9 @@
 // Every failing file operation goes to one handler: Retry runs the operation again (a page
 // from its start), Ignore goes on with the next one, Abort ends the run and keeps the pages
 // written. A page file is either complete or absent. The host may stop the run at any page
-// or box, as Abort does.
+// or box, as Abort does. The site folder is opened once, and everything the run reads or
+// changes is reached from it by name, so nobody who can write in the site folder can lead the
+// run outside its output folder by putting a link in the way.
 class MoverRun {
 public:
     MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
@@ -34,12 +37,12 @@ private:
     using Step = std::function<std::optional<FileError>()>;
 
     bool inputsGiven(const MoverInputs& inputs);
-    bool toldOfUndecodablePages(const QString& siteFolder);
+    bool toldOfUndecodablePages();
     Flow offerReplacement();
-    Flow replaceOutputFolder(const QStringList& filePaths);
+    Flow replaceOutputFolder(const OpenFolder& folder, const QByteArrayList& fileNames);
     Flow writePages(const MoverInputs& inputs, QString& page);
     Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
-    Flow writePageFile(const QString& target, const QByteArray& bytes);
+    Flow writePageFile(const QString& name, const QByteArray& bytes);
     void end();
 
     // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
@@ -53,6 +56,9 @@ private:
     MoverKind kind;
     MoverHost& host;
     MoverFiles& files;
-    QString outputFolder;
+    OpenFolder site;
+    QByteArray outputName; // the output folder's name in the site folder
+    QString outputFolder;  // its path, as the user is told of it
+    OpenFolder output;
     qsizetype wholePages = 0;
 };

@@ -1,5 +1,6 @@
 #include "movers/page_listing.h"
 
+#include "movers/folder_reader.h"
 #include "movers/path_joiners.h"
 
 #include <QFile>
@@ -7,13 +8,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
@@ -122,49 +121,53 @@ private:
     std::vector<Name> names;
 };
 
-// Calls `take` with the raw name of each page file of the folder a folder text names.
-template <typename Take> void forEachPageFile(const QString& folderText, Take take) {
-    if (holdsWildcards(folderText) || folderText.contains(QChar(0))) {
-        return;
-    }
-    const QByteArray folderPath = QFile::encodeName(Module1::AddBackslash(folderText));
-    const std::unique_ptr<DIR, int (*)(DIR*)> folder(opendir(folderPath.constData()), &closedir);
-    if (!folder) {
-        return;
-    }
-    while (const dirent* entry = readdir(folder.get())) {
+// Calls `take` with the raw name of each page file the reader finds; gives the system's error
+// number when the folder cannot be read to its end, 0 when it was.
+template <typename Take> int forEachPageFile(FolderReader& folder, Take take) {
+    while (const dirent* entry = folder.next()) {
         const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
         if (!name.startsWith('.') && isPageFileName(name) &&
-            isRegularFile(dirfd(folder.get()), *entry)) {
+            isRegularFile(folder.descriptor(), *entry)) {
             take(name);
         }
     }
+    return folder.error();
 }
 
 } // namespace
 
 PageFileList ListPageFiles(const QString& folderText) {
+    if (holdsWildcards(folderText) || folderText.contains(QChar(0))) {
+        return {};
+    }
+    FolderReader folder(QFile::encodeName(Module1::AddBackslash(folderText)));
     PageFileList pages;
     NameSorter names;
-    forEachPageFile(folderText, [&](QByteArrayView name) {
+    pages.readError = forEachPageFile(folder, [&](QByteArrayView name) {
         if (name.isValidUtf8()) {
             names.add(name);
         } else {
             pages.undecodable << name.toByteArray();
         }
     });
+    if (pages.readError != 0) {
+        return {{}, {}, pages.readError};
+    }
     pages.names = names.sorted();
     std::sort(pages.undecodable.begin(), pages.undecodable.end());
     return pages;
 }
 
-QByteArrayList UndecodablePageFiles(const QString& folderText) {
+QByteArrayList UndecodablePageFiles(const OpenFolder& folder) {
+    FolderReader reader(folder);
     QByteArrayList undecodable;
-    forEachPageFile(folderText, [&](QByteArrayView name) {
-        if (!name.isValidUtf8()) {
-            undecodable << name.toByteArray();
-        }
-    });
+    if (forEachPageFile(reader, [&](QByteArrayView name) {
+            if (!name.isValidUtf8()) {
+                undecodable << name.toByteArray();
+            }
+        }) != 0) {
+        return {};
+    }
     std::sort(undecodable.begin(), undecodable.end());
     return undecodable;
 }

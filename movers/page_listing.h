@@ -13,11 +13,18 @@ struct PageFileList {
     // The page files whose names are not valid UTF-8, so they cannot be named as text and get
     // no mover page: their raw names, in byte order.
     QByteArrayList undecodable;
+    // The system's error number when the folder could not be opened or read to its end, and
+    // so nothing is listed; 0 when it was read whole.
+    int readError = 0;
 };
 
+class OpenFolder;
+
 // The page files of the folder a folder text names; the empty text names the root. A folder
-// text holding wildcard characters, or naming no readable folder, lists nothing.
+// text holding wildcard characters, or naming no folder that can be read to its end, lists
+// nothing.
 PageFileList ListPageFiles(const QString& folderText);
 
-// The `undecodable` part of ListPageFiles alone, without the work of naming the others.
-QByteArrayList UndecodablePageFiles(const QString& folderText);
+// The `undecodable` part of the listing of an open folder alone, without the work of naming
+// the others; nothing when the folder cannot be read to its end.
+QByteArrayList UndecodablePageFiles(const OpenFolder& folder);

@@ -1,5 +1,6 @@
 #include "movers/page_title.h"
 
+#include "movers/open_folder.h"
 #include "movers/tag_search.h"
 
 #include <QByteArray>
@@ -34,12 +35,13 @@ constexpr qsizetype kBufferSize = 64 * 1024;
 // (also after the folder was listed) never makes the read wait or go on for ever.
 class PageFile {
 public:
-    explicit PageFile(const QString& path) {
-        if (path.contains(QChar(0))) {
+    // The file `name` names in the folder `folder` (a descriptor, or AT_FDCWD), links followed.
+    PageFile(int folder, const QString& name) {
+        if (name.contains(QChar(0))) {
             return; // no file has such a name; the system would see only the part before it
         }
-        descriptor = ::open(QFile::encodeName(path).constData(),
-                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        descriptor = ::openat(folder, QFile::encodeName(name).constData(),
+                              O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         struct stat status {};
         if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
             ::close(descriptor);
@@ -184,10 +186,10 @@ std::optional<TitleBytes> readTitleBytes(PageFile& file, const TagScan& tags) {
     return TitleBytes{std::move(bytes), utf8};
 }
 
-} // namespace
-
-PageTitle ReadPageTitle(const QString& path) {
-    PageFile file(path);
+// The title of the file `name` in the folder `folder`; `path` is what a page without a title
+// gets instead.
+PageTitle readPageTitle(int folder, const QString& name, const QString& path) {
+    PageFile file(folder, name);
     if (!file.isOpen()) {
         return {path, false, false};
     }
@@ -208,6 +210,19 @@ PageTitle ReadPageTitle(const QString& path) {
         return noTitle;
     }
     return {title, latin1, true};
+}
+
+} // namespace
+
+PageTitle ReadPageTitle(const QString& path) {
+    return readPageTitle(AT_FDCWD, path, path);
+}
+
+PageTitle ReadPageTitle(const OpenFolder& folder, const QString& name, const QString& path) {
+    if (!folder.isOpen()) {
+        return {path, false, false};
+    }
+    return readPageTitle(folder.descriptor(), name, path);
 }
 
 QString GetPageTitle(const QString& path) {

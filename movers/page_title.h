@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class OpenFolder;
+
 namespace Module1 {
 
 // A page's title as the generators need it: the text, and whether the page's bytes up to the
@@ -19,6 +21,9 @@ struct PageTitle {
 // has no usable title or cannot be read. Reads no further than the first "</title>", and
 // needs no more memory than a few times the title's size, whatever the page's size.
 PageTitle ReadPageTitle(const QString& path);
+// ReadPageTitle of the file `name` in an open folder, so that the file is reached from the
+// folder and not by a path named again; `path` names the file for a page without a title.
+PageTitle ReadPageTitle(const OpenFolder& folder, const QString& name, const QString& path);
 
 // The title text of ReadPageTitle.
 QString GetPageTitle(const QString& path);

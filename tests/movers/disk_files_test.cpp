@@ -10,39 +10,43 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 namespace {
 
 class DiskFilesTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return dir.filePath(name); }
+    OpenFolder openFolder(const QString& name) const { return OpenFolder::atPath(path(name)); }
 
     std::optional<FileError> error(int number) const { return FileError::fromNumber(number); }
 
     QTemporaryDir dir;
+    const OpenFolder folder = OpenFolder::atPath(dir.path());
     DiskFiles files;
 };
 
-const QString kTooLongName = QString(300, u'n') + QStringLiteral(".htm");
+const QByteArray kTooLongName = QByteArray(300, 'n') + ".htm";
 
 } // namespace
 
 TEST_F(DiskFilesTest, CreatesAFolderOnce) {
-    EXPECT_EQ(files.createFolder(path("out")), std::nullopt);
+    EXPECT_EQ(files.createFolder(folder, "out"), std::nullopt);
     EXPECT_TRUE(QFileInfo(path("out")).isDir());
-    EXPECT_EQ(files.createFolder(path("out")), error(75));
+    EXPECT_EQ(files.createFolder(folder, "out"), error(75));
 }
 
 TEST_F(DiskFilesTest, CreatingAFolderWhereAFileIsFailsWith75AndKeepsTheFile) {
     WriteFile(path("out"), "keep");
-    EXPECT_EQ(files.createFolder(path("out")), error(75));
+    EXPECT_EQ(files.createFolder(folder, "out"), error(75));
     EXPECT_EQ(ReadFile(path("out")), QByteArray("keep"));
 }
 
 TEST_F(DiskFilesTest, CreatingAFolderOnAMissingOrUnusablePathFailsWith76) {
-    EXPECT_EQ(files.createFolder(path("missing/out")), error(76));
+    EXPECT_EQ(files.createFolder(openFolder("missing"), "out"), error(76));
     WriteFile(path("file"), "x");
-    EXPECT_EQ(files.createFolder(path("file/out")), error(76));
-    EXPECT_EQ(files.createFolder(path(kTooLongName)), error(76));
+    EXPECT_EQ(files.createFolder(openFolder("file"), "out"), error(76));
+    EXPECT_EQ(files.createFolder(folder, kTooLongName), error(76));
 }
 
 TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
@@ -50,7 +54,7 @@ TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
     WriteFile(path("elsewhere.htm"), "kept");
     ASSERT_TRUE(QFile::link(path("elsewhere.htm"), path("link.htm")));
     for (const char* name : {"page.htm", "link.htm", "new.htm"}) {
-        ASSERT_EQ(files.openPageFile(path(name)), std::nullopt);
+        ASSERT_EQ(files.openPageFile(folder, name), std::nullopt);
         ASSERT_EQ(files.writePageFile("new\r\n"), std::nullopt);
         EXPECT_NE(ReadFile(path(name)), QByteArray("new\r\n")) << name;
         ASSERT_EQ(files.closePageFile(), std::nullopt);
@@ -64,18 +68,19 @@ TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
 
 TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
     QDir(dir.path()).mkdir("folder.htm");
-    const std::pair<QString, int> cases[] = {
-        {path("missing/page.htm"), 76}, // fails at the start
-        {path(kTooLongName), 76},       // fails at the end
-        {path("folder.htm"), 75},       // fails at the end
+    const OpenFolder missing = openFolder("missing");
+    const std::tuple<const OpenFolder&, QByteArray, int> cases[] = {
+        {missing, "page.htm", 76},  // fails at the start
+        {folder, kTooLongName, 76}, // fails at the end
+        {folder, "folder.htm", 75}, // fails at the end
     };
-    for (const auto& [page, number] : cases) {
-        std::optional<FileError> failure = files.openPageFile(page);
+    for (const auto& [pageFolder, name, number] : cases) {
+        std::optional<FileError> failure = files.openPageFile(pageFolder, name);
         if (!failure) {
             ASSERT_EQ(files.writePageFile("x"), std::nullopt);
             failure = files.closePageFile();
         }
-        EXPECT_EQ(failure, error(number)) << page.toStdString();
+        EXPECT_EQ(failure, error(number)) << name.toStdString();
     }
     EXPECT_EQ(FolderEntries(dir.path()), QStringList({"folder.htm"}));
     EXPECT_TRUE(FolderEntries(path("folder.htm")).isEmpty());
@@ -83,15 +88,15 @@ TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
 
 TEST_F(DiskFilesTest, WritingWithoutAStartedPageFailsWith75AndClosingIsHarmless) {
     EXPECT_EQ(files.writePageFile("x"), error(75));
-    EXPECT_EQ(files.openPageFile(path("missing/page.htm")), error(76));
+    EXPECT_EQ(files.openPageFile(openFolder("missing"), "page.htm"), error(76));
     EXPECT_EQ(files.writePageFile("x"), error(75));
     EXPECT_EQ(files.closePageFile(), std::nullopt);
 }
 
 TEST_F(DiskFilesTest, ADroppedPageLeavesNothingBehind) {
-    ASSERT_EQ(files.openPageFile(path("a.htm")), std::nullopt);
+    ASSERT_EQ(files.openPageFile(folder, "a.htm"), std::nullopt);
     ASSERT_EQ(files.writePageFile("a"), std::nullopt);
-    ASSERT_EQ(files.openPageFile(path("b.htm")), std::nullopt); // drops a.htm
+    ASSERT_EQ(files.openPageFile(folder, "b.htm"), std::nullopt); // drops a.htm
     ASSERT_EQ(files.writePageFile("b"), std::nullopt);
     files.discardPageFile();
     EXPECT_EQ(files.closePageFile(), std::nullopt);
@@ -100,41 +105,62 @@ TEST_F(DiskFilesTest, ADroppedPageLeavesNothingBehind) {
 
 TEST_F(DiskFilesTest, RemovesAFileAndReports53WhenItIsGone) {
     WriteFile(path("old.htm"), "x");
-    EXPECT_EQ(files.removeFile(path("old.htm")), std::nullopt);
+    EXPECT_EQ(files.removeFile(folder, "old.htm"), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(path("old.htm")));
-    EXPECT_EQ(files.removeFile(path("old.htm")), error(53));
+    EXPECT_EQ(files.removeFile(folder, "old.htm"), error(53));
 }
 
 TEST_F(DiskFilesTest, RemovesALinkButNotWhatItPointsTo) {
     WriteFile(path("target.htm"), "kept");
     ASSERT_TRUE(QFile::link(path("target.htm"), path("link.htm")));
-    EXPECT_EQ(files.removeFile(path("link.htm")), std::nullopt);
+    EXPECT_EQ(files.removeFile(folder, "link.htm"), std::nullopt);
     EXPECT_FALSE(QFileInfo(path("link.htm")).isSymLink());
     EXPECT_EQ(ReadFile(path("target.htm")), QByteArray("kept"));
 }
 
 TEST_F(DiskFilesTest, NeverRemovesAFolderAsAFile) {
     QDir(dir.path()).mkdir("empty");
-    EXPECT_EQ(files.removeFile(path("empty")), error(75));
+    EXPECT_EQ(files.removeFile(folder, "empty"), error(75));
     EXPECT_TRUE(QFileInfo(path("empty")).isDir());
 }
 
 TEST_F(DiskFilesTest, RemovesOnlyAnEmptyFolder) {
     WriteFile(path("full/page.htm"), "x");
-    EXPECT_EQ(files.removeFolder(path("full")), error(75));
+    EXPECT_EQ(files.removeFolder(folder, "full"), error(75));
     EXPECT_EQ(ReadFile(path("full/page.htm")), QByteArray("x"));
     QDir(dir.path()).mkdir("empty");
-    EXPECT_EQ(files.removeFolder(path("empty")), std::nullopt);
+    EXPECT_EQ(files.removeFolder(folder, "empty"), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(path("empty")));
-    EXPECT_EQ(files.removeFolder(path("empty")), error(76));
+    EXPECT_EQ(files.removeFolder(folder, "empty"), error(76));
 }
 
 TEST_F(DiskFilesTest, NeverRemovesAFileOrALinkAsAFolder) {
     WriteFile(path("file"), "kept");
-    EXPECT_EQ(files.removeFolder(path("file")), error(75));
+    EXPECT_EQ(files.removeFolder(folder, "file"), error(75));
     EXPECT_EQ(ReadFile(path("file")), QByteArray("kept"));
     QDir(dir.path()).mkdir("real");
     ASSERT_TRUE(QFile::link(path("real"), path("link")));
-    EXPECT_EQ(files.removeFolder(path("link")), error(75));
+    EXPECT_EQ(files.removeFolder(folder, "link"), error(75));
     EXPECT_TRUE(QFileInfo(path("link")).isSymLink());
+}
+
+TEST_F(DiskFilesTest, WorkInAnOpenFolderStaysThereWhenALinkTakesItsName) {
+    WriteFile(path("out/old.htm"), "old");
+    WriteFile(path("elsewhere/old.htm"), "kept");
+    WriteFile(path("elsewhere/page.htm"), "kept");
+    const OpenFolder out = folder.subfolder("out");
+    ASSERT_TRUE(QFile::rename(path("out"), path("moved")));
+    ASSERT_TRUE(QFile::link(path("elsewhere"), path("out")));
+
+    EXPECT_EQ(files.removeFile(out, "old.htm"), std::nullopt);
+    ASSERT_EQ(files.openPageFile(out, "page.htm"), std::nullopt);
+    ASSERT_EQ(files.writePageFile("new"), std::nullopt);
+    ASSERT_EQ(files.closePageFile(), std::nullopt);
+    EXPECT_EQ(files.removeFolder(folder, "out"), error(75));
+
+    EXPECT_EQ(FolderEntries(path("moved")), QStringList({"page.htm"}));
+    EXPECT_EQ(ReadFile(path("moved/page.htm")), QByteArray("new"));
+    EXPECT_EQ(ReadFile(path("elsewhere/old.htm")), QByteArray("kept"));
+    EXPECT_EQ(ReadFile(path("elsewhere/page.htm")), QByteArray("kept"));
+    EXPECT_EQ(FolderEntries(path("elsewhere")), QStringList({"old.htm", "page.htm"}));
 }

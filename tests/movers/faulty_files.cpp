@@ -13,20 +13,23 @@ std::optional<FileError> FaultyFiles::injected(Operation operation) {
     return FileError::fromNumber(fault.number);
 }
 
-std::optional<FileError> FaultyFiles::createFolder(const QString& path) {
-    return injectedOr(Operation::CreateFolder, [&] { return disk.createFolder(path); });
+std::optional<FileError> FaultyFiles::createFolder(const OpenFolder& parent,
+                                                   const QByteArray& name) {
+    return injectedOr(Operation::CreateFolder, [&] { return disk.createFolder(parent, name); });
 }
 
-std::optional<FileError> FaultyFiles::removeFile(const QString& path) {
-    return injectedOr(Operation::RemoveFile, [&] { return disk.removeFile(path); });
+std::optional<FileError> FaultyFiles::removeFile(const OpenFolder& folder, const QByteArray& name) {
+    return injectedOr(Operation::RemoveFile, [&] { return disk.removeFile(folder, name); });
 }
 
-std::optional<FileError> FaultyFiles::removeFolder(const QString& path) {
-    return injectedOr(Operation::RemoveFolder, [&] { return disk.removeFolder(path); });
+std::optional<FileError> FaultyFiles::removeFolder(const OpenFolder& parent,
+                                                   const QByteArray& name) {
+    return injectedOr(Operation::RemoveFolder, [&] { return disk.removeFolder(parent, name); });
 }
 
-std::optional<FileError> FaultyFiles::openPageFile(const QString& path) {
-    return injectedOr(Operation::Open, [&] { return disk.openPageFile(path); });
+std::optional<FileError> FaultyFiles::openPageFile(const OpenFolder& folder,
+                                                   const QByteArray& name) {
+    return injectedOr(Operation::Open, [&] { return disk.openPageFile(folder, name); });
 }
 
 std::optional<FileError> FaultyFiles::writePageFile(const QByteArray& bytes) {

@@ -15,10 +15,13 @@ public:
     // The next `times` calls of the operation fail with the error `number`.
     void fail(Operation operation, int number, int times = 1);
 
-    std::optional<FileError> createFolder(const QString& path) override;
-    std::optional<FileError> removeFile(const QString& path) override;
-    std::optional<FileError> removeFolder(const QString& path) override;
-    std::optional<FileError> openPageFile(const QString& path) override;
+    std::optional<FileError> createFolder(const OpenFolder& parent,
+                                          const QByteArray& name) override;
+    std::optional<FileError> removeFile(const OpenFolder& folder, const QByteArray& name) override;
+    std::optional<FileError> removeFolder(const OpenFolder& parent,
+                                          const QByteArray& name) override;
+    std::optional<FileError> openPageFile(const OpenFolder& folder,
+                                          const QByteArray& name) override;
     std::optional<FileError> writePageFile(const QByteArray& bytes) override;
     std::optional<FileError> closePageFile() override;
     void discardPageFile() override { disk.discardPageFile(); }

@@ -169,3 +169,28 @@ TEST_F(ExistingFolderTest, AFolderThatCannotBeMadeAgainIsAnOrdinaryFailure) {
                      QStringLiteral("Error 75: Path/File access error"), QStringLiteral("done")}));
     expectFreshPages();
 }
+
+TEST_F(ExistingFolderTest, AFolderSwappedForALinkOnceCheckedIsEmptiedButNeverFollowed) {
+    putInFolder(QStringLiteral("old.htm"));
+    putInFolder(QStringLiteral("older.htm"));
+    files.fail(FaultyFiles::Operation::RemoveFile, 70); // old.htm
+    host.answer(MsgAnswer::Yes);
+    host.answer(MsgAnswer::Ignore, [this] {
+        ASSERT_TRUE(QFile::rename(folder(), sitePath(QStringLiteral("moved"))));
+        ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")), folder()));
+    });
+    // Removing and making the folder; for a and b, opening the page and writing it unopened.
+    for (int step = 0; step < 6; ++step) {
+        host.answer(MsgAnswer::Ignore);
+    }
+    host.answer(MsgAnswer::OK);
+    runFrames();
+
+    const QString linkInTheWay = QStringLiteral("Error 75: Path/File access error");
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied")}) +
+                  QStringList(6, linkInTheWay) + QStringList(QStringLiteral("done")));
+    EXPECT_EQ(FolderEntries(sitePath(QStringLiteral("moved"))), QStringList({"old.htm"}));
+    EXPECT_EQ(WithoutPart(ReadFolderTree(root.path()), QStringLiteral("site")),
+              WithoutPart(before, QStringLiteral("site")));
+}

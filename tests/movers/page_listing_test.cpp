@@ -2,6 +2,7 @@
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"
+#include "unreadable_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -60,4 +61,14 @@ TEST(PageListing, SortsAsciiAndOtherNamesAsOneCaseInsensitiveOrder) {
         return order != 0 ? order < 0 : a < b;
     });
     EXPECT_EQ(ListPageFiles(folder.path()).names, expected);
+}
+
+// A listing that fails is never taken for a whole one, nor is a folder that is not there.
+TEST(PageListing, AFolderThatCannotBeReadToItsEndListsNothingAndTellsWhy) {
+    const UnreadableFolder unreadable;
+    const PageFileList pages = ListPageFiles(unreadable.path());
+    EXPECT_EQ(pages.readError, EINVAL);
+    EXPECT_TRUE(pages.names.isEmpty());
+    EXPECT_EQ(ListPageFiles(unreadable.path() + QStringLiteral("/missing")).readError, ENOENT);
+    EXPECT_EQ(ListPageFiles(QStringLiteral("/tmp")).readError, 0);
 }
