@@ -73,7 +73,9 @@ int writePages(const CommandLineRequest& request, Console& console) {
                          QStringLiteral(" written to ") + outputFolder + u'.';
     if (stopSignals.received()) {
         console.tell(QStringLiteral("Stopped: ") + left);
-    } else if (host.pagesStarted() > 0) {
+        return kExitSignalBase + stopSignals.signalNumber();
+    }
+    if (host.pagesStarted() > 0) {
         console.tell(left);
     }
     return kExitFailure;
