@@ -65,7 +65,7 @@ std::string readTitle(const std::string& path) {
 std::string encodedName(const std::string& name) {
     std::string encoded;
     for (const unsigned char c : name) {
-        if (c < 0x20 || c == 0x7F || std::strchr("%#?\"<>\\", c) != nullptr) {
+        if (c < 0x20 || c >= 0x7F || std::strchr("%#?\"<>\\", c) != nullptr) {
             char escape[4];
             std::snprintf(escape, sizeof escape, "%%%02X", c);
             encoded += escape;

@@ -231,6 +231,7 @@ QString UsageText() {
                 u'\n';
     }
     text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
-                           "early or a step failed,\n2 for bad usage.");
+                           "early or a step failed,\n2 for bad usage, 128 + N when signal N "
+                           "stopped the run (130 for Ctrl+C).");
     return text;
 }

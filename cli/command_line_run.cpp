@@ -97,10 +97,17 @@ int writePages(const CommandLineRequest& request, Console& console) {
                          QStringLiteral(" written to ") + outputFolder + u'.';
     if (stopSignals.received()) {
         console.tell(QStringLiteral("Stopped: ") + left);
-    } else if (host.pagesStarted() > 0) {
+        return kExitSignalBase + stopSignals.signalNumber();
+    }
+    if (host.pagesStarted() > 0) {
         console.tell(left);
     }
     return kExitFailure;
+}
+
+bool openStandardStream(QFile& stream, int descriptor) {
+    return stream.open(descriptor, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                       QFileDevice::DontCloseHandle);
 }
 
 int runOn(const QStringList& arguments, Console& console) {
@@ -129,10 +136,17 @@ int runOn(const QStringList& arguments, Console& console) {
 int RunCommandLine(const QStringList& arguments) {
     QFile out;
     QFile err;
-    out.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
-             QFileDevice::DontCloseHandle);
-    err.open(STDERR_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
-             QFileDevice::DontCloseHandle);
+    const bool errorOpened = openStandardStream(err, STDERR_FILENO);
+    if (!openStandardStream(out, STDOUT_FILENO)) {
+        // Nothing is done whose result could not be printed.
+        if (errorOpened) {
+            err.write("zandrift: Standard output could not be opened.\n");
+        }
+        return kExitFailure;
+    }
+    if (!errorOpened) {
+        return kExitFailure; // no failure could be told, so nothing is done
+    }
     Console console(out, err, ::isatty(STDERR_FILENO) == 1);
     return runOn(arguments, console);
 }

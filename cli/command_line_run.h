@@ -7,6 +7,9 @@ enum ExitStatus : int {
     kExitSuccess = 0, // every page was written, or what was asked was printed
     kExitFailure = 1, // the run ended early or a step failed
     kExitUsage = 2,   // the arguments cannot be used
+    // Added to the number of the signal that stopped a run (130 for SIGINT, 143 for SIGTERM),
+    // as shells report a program that signal ended.
+    kExitSignalBase = 128,
 };
 
 // Runs the command line on the arguments (the program name first, as

@@ -4,19 +4,25 @@ namespace {
 
 constexpr std::array<int, 3> kStopSignals{SIGINT, SIGTERM, SIGHUP};
 
-volatile std::sig_atomic_t stopSignalReceived = 0;
+volatile std::sig_atomic_t firstStopSignal = 0;
 
-void noteStopSignal(int) {
-    stopSignalReceived = 1;
+// The other stop signals wait while this runs (see the mask below), so the first stays noted.
+void noteStopSignal(int signal) {
+    if (firstStopSignal == 0) {
+        firstStopSignal = signal;
+    }
 }
 
 } // namespace
 
 StopSignals::StopSignals() {
-    stopSignalReceived = 0;
+    firstStopSignal = 0;
     struct sigaction action = {};
     action.sa_handler = noteStopSignal;
     sigemptyset(&action.sa_mask);
+    for (const int signal : kStopSignals) {
+        sigaddset(&action.sa_mask, signal);
+    }
     action.sa_flags = SA_RESTART;
     for (std::size_t index = 0; index < kStopSignals.size(); ++index) {
         ::sigaction(kStopSignals[index], nullptr, &previous[index]);
@@ -33,6 +39,6 @@ StopSignals::~StopSignals() {
     }
 }
 
-bool StopSignals::received() const {
-    return stopSignalReceived != 0;
+int StopSignals::signalNumber() const {
+    return firstStopSignal;
 }

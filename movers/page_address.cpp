@@ -4,33 +4,38 @@
 
 namespace {
 
-bool needsEncoding(QChar c) {
-    switch (c.unicode()) {
-    case u'%':
-    case u'#':
-    case u'?':
-    case u'"':
-    case u'<':
-    case u'>':
-    case u'\\':
-        return true;
+// Whether a byte of a name's UTF-8 stands as it is in an address: printable ASCII (the blank
+// too) other than the characters that mean something in an address or end an attribute.
+bool standsRaw(uchar byte) {
+    switch (byte) {
+    case '%':
+    case '#':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '\\':
+        return false;
     default:
-        return c.category() == QChar::Other_Control; // C0, DEL and C1
+        return byte >= 0x20 && byte < 0x7F; // not C0, DEL or beyond ASCII
     }
 }
 
 } // namespace
 
 QString EncodePageName(const QString& name) {
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
+    const QByteArray bytes = name.toUtf8();
     QString encoded;
-    encoded.reserve(name.size());
-    for (const QChar c : name) {
-        if (!needsEncoding(c)) {
-            encoded += c;
-            continue;
-        }
-        for (const char byte : QString(c).toUtf8()) {
-            encoded += u'%' + QString::number(uchar(byte), 16).toUpper().rightJustified(2, u'0');
+    encoded.reserve(bytes.size());
+    for (const char character : bytes) {
+        const auto byte = static_cast<uchar>(character);
+        if (standsRaw(byte)) {
+            encoded += QLatin1Char(character);
+        } else {
+            encoded += u'%';
+            encoded += QLatin1Char(kHexDigits[byte >> 4]);
+            encoded += QLatin1Char(kHexDigits[byte & 0x0F]);
         }
     }
     return encoded;

@@ -3,9 +3,12 @@
 #include <QString>
 
 // A page's name as it stands in a web address: every character that cannot stand raw in an
-// address path ("%", "#", "?", the double quote, "<", ">", "\", the control characters and
-// DEL) written as "%" and two upper-case hex digits for each of its UTF-8 bytes. Blanks and
-// letters beyond ASCII stay as they are.
+// address path ("%", "#", "?", the double quote, "<", ">", "\", the control characters, DEL
+// and every character beyond ASCII) written as "%" and two upper-case hex digits for each of
+// its UTF-8 bytes ("Über uns.htm" gives "%C3%9Cber uns.htm"). The pages name no charset,
+// so a browser reads their bytes in whatever encoding it guesses: raw UTF-8 in the address
+// would be read as other letters and lead to a page that does not exist. Blanks and the other
+// ASCII characters stay as they are.
 QString EncodePageName(const QString& name);
 
 // The page's new address: the new address with a trailing separator ensured (AddSlash),

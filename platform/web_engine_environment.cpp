@@ -2,15 +2,11 @@
 
 #include <QCoreApplication>
 
-#ifdef Q_OS_UNIX
 #include <unistd.h>
-#endif
 
 void PrepareWebEngine() {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-#ifdef Q_OS_UNIX
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
-#endif
 }

@@ -1,6 +1,7 @@
 // A termination signal (a logout, a kill) ends the real program through its ordinary
-// shut-down whatever box is open. Each case runs in a child process of its own, since
-// ending the application's event loop is for good.
+// shut-down whatever box is open, and a flood of signals does no harm. Each case runs in a
+// child process of its own, since ending the application's event loop is for good and the
+// signal handlers stay.
 #include "app/frmMain.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/termination_signal.h"
@@ -13,15 +14,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -29,6 +35,9 @@ namespace {
 constexpr int kEndedThroughShutDown = 0;
 constexpr int kShutDownSkipped = 3;
 constexpr int kRunNotStopped = 4;
+constexpr int kErrnoChanged = 5;
+constexpr int kNotEndedOnce = 6;
+constexpr int kSocketInherited = 7;
 
 // What is going on when the signal comes: `start` begins it on the started program, and
 // the signal is sent as soon as `underWay` holds.
@@ -93,6 +102,51 @@ void createFrames(frmMain& window) {
     std::_Exit(scenario.sitePages == 0 || stopped ? kEndedThroughShutDown : kRunNotStopped);
 }
 
+// The sockets the process holds open.
+QSet<int> openSockets() {
+    QSet<int> sockets;
+    const QStringList entries =
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System);
+    for (const QString& entry : entries) {
+        struct stat status {};
+        const int descriptor = entry.toInt();
+        if (::fstat(descriptor, &status) == 0 && S_ISSOCK(status.st_mode)) {
+            sockets.insert(descriptor);
+        }
+    }
+    return sockets;
+}
+
+// Sends many signals before the event loop takes the first: a handler that waited for room
+// in its socket would hang until the alarm's default action ends the child.
+[[noreturn]] void floodOfSignals() {
+    const QSet<int> socketsBefore = openSockets();
+    QObject context;
+    int ends = 0;
+    onTerminationSignal(context, [&ends] { ++ends; });
+    ::alarm(10);
+    for (int signal = 0; signal < 100000; ++signal) {
+        errno = EDOM;
+        std::raise(signal % 2 == 0 ? SIGTERM : SIGHUP);
+        if (errno != EDOM) {
+            std::_Exit(kErrnoChanged);
+        }
+    }
+    QEventLoop loop;
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (ends != 1) {
+        std::_Exit(kNotEndedOnce);
+    }
+    const QSet<int> added = openSockets() - socketsBefore;
+    for (const int socket : added) {
+        if ((::fcntl(socket, F_GETFD) & FD_CLOEXEC) == 0) {
+            std::_Exit(kSocketInherited);
+        }
+    }
+    std::_Exit(added.size() == 2 ? kEndedThroughShutDown : kSocketInherited);
+}
+
 void PrintTo(const Scenario& scenario, std::ostream* out) {
     *out << scenario.name;
 }
@@ -104,6 +158,13 @@ class TerminationSignal : public ::testing::TestWithParam<Scenario> {};
 TEST_P(TerminationSignal, EndsTheProgramThroughItsShutDown) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(endDuring(GetParam()), ::testing::ExitedWithCode(0), "");
+}
+
+// Exit 5: errno changed by the handler; 6: not ended exactly once; 7: the socket pair is not
+// two sockets closed on exec.
+TEST(TerminationSignalFlood, NeverBlocksKeepsErrnoEndsOnceAndLeavesNoSocketToChildren) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(floodOfSignals(), ::testing::ExitedWithCode(0), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(

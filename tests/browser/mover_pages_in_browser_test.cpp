@@ -1,6 +1,9 @@
 // The mover pages in a real browser engine: a redirect page takes the browser to its new
-// page, and a framed-forwarding page shows the new page inside its frame "redirect".
+// page, also from a web server that names no charset, and a framed-forwarding page shows the
+// new page inside its frame "redirect".
 #include "movers/mover_pages.h"
+#include "movers/page_address.h"
+#include "support/http/loopback_server.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +22,8 @@
 namespace {
 
 constexpr int kTimeoutMs = 30000;
+constexpr char kNewPage[] =
+    "<html><head><title>Arrived at the new page</title></head><body>new</body></html>";
 
 class MoverPagesInBrowserTest : public ::testing::Test {
 protected:
@@ -26,8 +31,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("old")));
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("new")));
-        write(QStringLiteral("new/page.htm"),
-              "<html><head><title>Arrived at the new page</title></head><body>new</body></html>");
+        write(QStringLiteral("new/page.htm"), kNewPage);
     }
 
     void write(const QString& name, const QByteArray& bytes) {
@@ -40,9 +44,15 @@ protected:
         return QUrl::fromLocalFile(dir.filePath(QStringLiteral("new/page.htm"))).toString();
     }
 
+    bool arrived() const { return view.title() == QStringLiteral("Arrived at the new page"); }
+
     // Loads an old page and waits until `done` holds or the time is up.
     bool loadAndWaitFor(const QString& oldName, const std::function<bool()>& done) {
-        view.load(QUrl::fromLocalFile(dir.filePath(oldName)));
+        return loadAndWaitFor(QUrl::fromLocalFile(dir.filePath(oldName)), done);
+    }
+
+    bool loadAndWaitFor(const QUrl& page, const std::function<bool()>& done) {
+        view.load(page);
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
@@ -79,11 +89,35 @@ TEST_F(MoverPagesInBrowserTest, ARedirectPageWithoutDelayArrivesAtTheNewPage) {
     write(QStringLiteral("old/page.htm"),
           PageFileBytes(RedirectPage({QStringLiteral("Old page"), 0, newPageAddress()}), false));
 
-    EXPECT_TRUE(loadAndWaitFor(
-        QStringLiteral("old/page.htm"),
-        [this] { return view.title() == QStringLiteral("Arrived at the new page"); }))
+    EXPECT_TRUE(loadAndWaitFor(QStringLiteral("old/page.htm"), [this] { return arrived(); }))
         << "title shown: " << view.title().toStdString();
     EXPECT_EQ(view.url().toString(), newPageAddress());
+}
+
+// A server that sends no charset for pages (as Debian's Apache does by default) leaves the
+// browser to guess the page's encoding, so raw UTF-8 in the page name would be read as
+// another encoding's letters and send the visitor to a page that does not exist.
+TEST_F(MoverPagesInBrowserTest, ARedirectPageOfANonAsciiNameArrivesAtThatPageFromAServer) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serveFolder(dir.path(), "text/html");
+    const QString name = QStringLiteral("\u00DCber uns.htm");
+    write(QStringLiteral("new/") + name, kNewPage);
+    write(QStringLiteral("old/") + name,
+          PageFileBytes(RedirectPage({QStringLiteral("Old page"), 0,
+                                      PageAddress(server.url(QStringLiteral("/new/")), name)}),
+                        false));
+
+    EXPECT_TRUE(loadAndWaitFor(QUrl(server.url(QStringLiteral("/old/%C3%9Cber%20uns.htm"))),
+                               [this] { return arrived(); }))
+        << "title shown: " << view.title().toStdString();
+    EXPECT_EQ(view.url().toString(QUrl::FullyEncoded),
+              server.url(QStringLiteral("/new/%C3%9Cber%20uns.htm")));
+    QStringList paths;
+    for (const LoopbackServer::Request& request : server.requests()) {
+        paths << request.path;
+    }
+    EXPECT_TRUE(paths.contains(QStringLiteral("/new/") + name)) << paths.join(u',').toStdString();
 }
 
 TEST_F(MoverPagesInBrowserTest, AFramedPageShowsTheNewPageInsideItsFrame) {

@@ -5,11 +5,13 @@
 #include "movers/unreadable_folder.h"
 #include "support/qstring_printer.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -96,40 +98,52 @@ TEST_F(CommandLineTest, AFolderThatCannotBeReadToItsEndIsToldOfAndNotRunOn) {
     }
 }
 
-TEST_F(CommandLineTest, ASignalStopsTheRunAfterAWholePage) {
+// Shells and make tell a program ended by a signal by its exit status, 128 and the signal.
+TEST_F(CommandLineTest, ASignalStopsTheRunAfterAWholePageAndGivesItsExitStatus) {
     constexpr int kPages = 5000;
     for (int number = 0; number < kPages; ++number) {
         writeSitePage(QStringLiteral("p%1.htm").arg(number, 4, 10, QLatin1Char('0')),
                       "<title>P</title>");
     }
     const QString output = sitePath(QStringLiteral("framedforward"));
-    QProcess program;
-    StartZandrift(program,
-                  {QStringLiteral("--frames"), QStringLiteral("--address"),
-                   QStringLiteral("http://new.example/"), sitePath()},
-                  rootPath(QStringLiteral("home")));
-    ASSERT_TRUE(program.waitForStarted(10000));
-    while (!QFileInfo::exists(output + QStringLiteral("/p0000.htm")) &&
-           program.state() == QProcess::Running) {
-        QThread::usleep(200);
-    }
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    const ProgramResult result = FinishZandrift(program);
-    if (result.exitCode == 0) {
-        GTEST_SKIP() << "the run ended before the signal came";
-    }
+    const std::pair<int, int> cases[] = {{SIGINT, 130}, {SIGTERM, 143}, {SIGHUP, 129}};
+    for (const auto& [signal, exitCode] : cases) {
+        SCOPED_TRACE(::strsignal(signal));
+        ASSERT_TRUE(QDir(output).removeRecursively());
+        QProcess program;
+        // Each signal as a terminal gives it, also where the tests run with it ignored.
+        program.setChildProcessModifier([] {
+            for (const int stop : {SIGINT, SIGTERM, SIGHUP}) {
+                ::signal(stop, SIG_DFL);
+            }
+        });
+        StartZandrift(program,
+                      {QStringLiteral("--frames"), QStringLiteral("--address"),
+                       QStringLiteral("http://new.example/"), sitePath()},
+                      rootPath(QStringLiteral("home")));
+        ASSERT_TRUE(program.waitForStarted(10000));
+        while (!QFileInfo::exists(output + QStringLiteral("/p0000.htm")) &&
+               program.state() == QProcess::Running) {
+            QThread::usleep(200);
+        }
+        ::kill(static_cast<pid_t>(program.processId()), signal);
+        const ProgramResult result = FinishZandrift(program);
+        if (result.exitCode == 0) {
+            GTEST_SKIP() << "the run ended before the signal came";
+        }
 
-    const QStringList written = FolderEntries(output);
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_TRUE(result.exitedNormally);
-    EXPECT_EQ(result.errLines(), QStringList(QStringLiteral("zandrift: Stopped: %1 of %2 pages "
-                                                            "written to %3.")
-                                                 .arg(written.size())
-                                                 .arg(kPages)
-                                                 .arg(output)));
-    EXPECT_LT(written.size(), kPages);
-    for (const QString& name : written) {
-        ASSERT_EQ(ReadFile(output + u'/' + name), FramedPage("P", name.toUtf8()))
-            << name.toStdString();
+        const QStringList written = FolderEntries(output);
+        EXPECT_EQ(result.exitCode, exitCode);
+        EXPECT_TRUE(result.exitedNormally);
+        EXPECT_EQ(result.errLines(), QStringList(QStringLiteral("zandrift: Stopped: %1 of %2 "
+                                                                "pages written to %3.")
+                                                     .arg(written.size())
+                                                     .arg(kPages)
+                                                     .arg(output)));
+        EXPECT_LT(written.size(), kPages);
+        for (const QString& name : written) {
+            ASSERT_EQ(ReadFile(output + u'/' + name), FramedPage("P", name.toUtf8()))
+                << name.toStdString();
+        }
     }
 }

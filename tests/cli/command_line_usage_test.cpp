@@ -1,9 +1,12 @@
-// The arguments the command line takes and refuses: exit status and first line of output.
+// The arguments the command line takes and refuses: exit status and first line of output;
+// closed standard streams.
 #include "command_line_fixture.h"
 #include "support/qstring_printer.h"
 
+#include <QDir>
 #include <QFile>
 
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -82,4 +85,43 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     ::unlink((QFile::encodeName(site) + '/' + undecodable).constData());
     EXPECT_EQ(FolderEntries(site),
               QStringList({".hidden.htm", "A.htm", "a.htm", "b.html", "notes.txt"}));
+}
+
+// A standard stream closed by the caller (`zandrift --list site >&-`): a result that cannot be
+// printed is a failure told on standard error; without standard error the run still goes on
+// and its exit status tells how it went.
+TEST_F(CommandLineTest, AClosedStandardStreamIsToldOrLeftOutButNeverHidesAFailure) {
+    writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
+    const QString output = sitePath(QStringLiteral("framedforward"));
+    const QString notWritten = QStringLiteral("zandrift: Standard output could not be written.");
+    const QString wrote = QStringLiteral("Wrote 1 page to ") + output;
+    const QStringList frames = {QStringLiteral("--frames"), QStringLiteral("--address"),
+                                QStringLiteral("http://new.example/"), sitePath()};
+    struct Closed {
+        int stream;
+        QStringList arguments;
+        int exitCode;
+        QString out;
+        QString err;
+    };
+    const Closed cases[] = {
+        {STDOUT_FILENO, {QStringLiteral("--list"), sitePath()}, 1, {}, notWritten + u'\n'},
+        {STDOUT_FILENO, frames, 1, {}, notWritten + u'\n'},
+        {STDERR_FILENO, frames, 0, wrote + u'\n', {}},
+    };
+    for (const Closed& closed : cases) {
+        SCOPED_TRACE(closed.arguments.join(u' ').toStdString() + " with stream " +
+                     std::to_string(closed.stream) + " closed");
+        ASSERT_TRUE(QDir(output).removeRecursively());
+        QProcess program;
+        program.setChildProcessModifier([stream = closed.stream] { ::close(stream); });
+        StartZandrift(program, closed.arguments, rootPath(QStringLiteral("home")));
+        const ProgramResult result = FinishZandrift(program);
+        EXPECT_EQ(result.exitCode, closed.exitCode);
+        EXPECT_EQ(result.out, closed.out);
+        EXPECT_EQ(result.err, closed.err);
+    }
+    EXPECT_EQ(ReadFile(output + QStringLiteral("/a.htm")),
+              "<html><head><title>A</title><frameset rows=\"100%\"><frame "
+              "src=\"http://new.example/a.htm\" name=\"redirect\"></frameset>\r\n");
 }
