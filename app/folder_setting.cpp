@@ -2,10 +2,10 @@
 
 #include "app/frmMain.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTimer>
+#include <QVariant>
 
 namespace Module1 {
 
@@ -15,34 +15,56 @@ const QString kApplication = QStringLiteral("Zandrift");
 const QString kMapKey = QStringLiteral("Settings/Map");
 constexpr int kWriteDelayMs = 500;
 
-// The settings store for as long as the main window lives. A value set is in the store at
-// once, for every QSettings of the program to read. QSettings would write its file at the
-// next turn of the event loop after each change, and that write waits for the disk (the file
-// is synced before it replaces the old one), milliseconds per keystroke; this store writes
-// half a second after the first change not yet written instead, and when the window goes.
-class FolderStore final : public QSettings {
+// The folder setting for as long as the main window lives: the value saved last, which is
+// the store's value at once, and the writing of the store's file. Writing the file waits for
+// the disk (QSettings syncs it before it replaces the old one), milliseconds that a keystroke
+// must not cost; so the file is written half a second after the first change not yet
+// written, and when the window goes. No QSettings is kept between writes, since QSettings
+// writes its file by itself at the event loop's next turn after a change.
+class FolderStore final : public QObject {
+    Q_OBJECT
+
 public:
-    explicit FolderStore(QObject* window) : QSettings(kApplication, kApplication, window) {
+    explicit FolderStore(QObject* window)
+        : QObject(window), latest(QSettings(kApplication, kApplication).value(kMapKey)) {
         writeLater.setSingleShot(true);
         writeLater.setInterval(kWriteDelayMs);
-        connect(&writeLater, &QTimer::timeout, this, &QSettings::sync);
+        connect(&writeLater, &QTimer::timeout, this, &FolderStore::write);
     }
+    ~FolderStore() override { write(); }
 
-protected:
-    // QSettings asks for its next write by an update request to itself.
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::UpdateRequest) {
-            writeLater.start();
-            return true;
+    const QVariant& value() const { return latest; }
+
+    // A value equal to the stored one is not stored again.
+    void save(const QString& folder) {
+        if (latest == QVariant(folder)) {
+            return;
         }
-        return QSettings::event(event);
+        latest = folder;
+        unwritten = true;
+        if (!writeLater.isActive()) {
+            writeLater.start();
+        }
     }
 
 private:
+    void write() {
+        writeLater.stop();
+        if (!unwritten) {
+            return;
+        }
+        QSettings settings(kApplication, kApplication);
+        settings.setValue(kMapKey, latest);
+        settings.sync();
+        unwritten = false;
+    }
+
+    QVariant latest;
+    bool unwritten = false;
     QTimer writeLater;
 };
 
-QSettings& store() {
+FolderStore& store() {
     frmMain* window = frmMain::instance();
     auto* existing = window->findChild<FolderStore*>(QString(), Qt::FindDirectChildrenOnly);
     return existing != nullptr ? *existing : *new FolderStore(window);
@@ -51,15 +73,18 @@ QSettings& store() {
 } // namespace
 
 void SaveFolderSetting() {
-    const QString folder = frmMain::instance()->txtMap->text();
-    QSettings& settings = store();
-    if (settings.value(kMapKey) != folder) {
-        settings.setValue(kMapKey, folder);
-    }
+    store().save(frmMain::instance()->txtMap->text());
 }
 
 void LoadFolderSetting() {
-    frmMain::instance()->txtMap->setText(store().value(kMapKey).toString());
+    frmMain::instance()->txtMap->setText(store().value().toString());
+}
+
+std::optional<QString> StoredFolder() {
+    const QVariant& value = store().value();
+    return value.isValid() ? std::optional<QString>(value.toString()) : std::nullopt;
 }
 
 } // namespace Module1
+
+#include "folder_setting.moc"

@@ -15,14 +15,16 @@ namespace {
 // The actions an option belongs to, as bits; an action's own option belongs to none.
 enum ActionBits : unsigned { kNone = 0, kMovers = 1, kFrames = 2, kRuns = kMovers | kFrames };
 
-struct OptionSpec {
+// One option of the command line: its name, its value's name in the help, the actions it
+// belongs to and its line of help.
+struct OptionDefinition {
     const char* name;
     const char* valueName; // empty for a switch
     unsigned belongsTo;
     const char* description;
 };
 
-constexpr std::array<OptionSpec, 9> kOptions{{
+constexpr std::array<OptionDefinition, 9> kOptions{{
     {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
     {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
     {"list", "", kNone, "Print the page files a run would take, one per line."},
@@ -108,7 +110,7 @@ QString repeatedOption(const QStringList& names) {
 
 // The options that do not belong to the action.
 QString strayOption(const QCommandLineParser& parser, const ActionOption& action) {
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionDefinition& option : kOptions) {
         if (option.belongsTo != kNone && (option.belongsTo & action.bit) == 0 &&
             parser.isSet(QLatin1String(option.name))) {
             return optionText(option.name) + QStringLiteral(" does not go with ") +
@@ -182,7 +184,7 @@ ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOptio
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionDefinition& option : kOptions) {
         parser.addOption(QCommandLineOption(QLatin1String(option.name),
                                             QLatin1String(option.description),
                                             QLatin1String(option.valueName)));
@@ -222,7 +224,7 @@ QString UsageText() {
         "Without arguments zandrift opens its window.\n"
         "\n"
         "Options:\n");
-    for (const OptionSpec& option : kOptions) {
+    for (const OptionDefinition& option : kOptions) {
         QString names = optionText(option.name);
         if (*option.valueName != '\0') {
             names += u' ' + QLatin1String(option.valueName);

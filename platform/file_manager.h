@@ -9,8 +9,7 @@ public:
     virtual void openFolder(const QString& folder) = 0;
 };
 
-// The desktop's own file manager: xdg-open or the portal on Linux and macOS, Explorer,
-// minimized with the focus, on Windows.
+// The desktop's own file manager, through xdg-open or the desktop portal.
 class DesktopFileManager final : public FileManager {
 public:
     void openFolder(const QString& folder) override;

@@ -1,6 +1,7 @@
 #include "support/main_window_fixture.h"
 #include "support/qstring_printer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,7 +64,8 @@ TEST_F(MainWindowTest, KeepsWorkingWhenTheSettingsStoreCannotBeWritten) {
                        qEnvironmentVariable("XDG_CONFIG_HOME"));
 }
 
-// The store takes each change at once; its file follows shortly, and when the window closes.
+// The store takes each change at once; its file follows shortly, not at the keystroke nor at
+// the event loop's next turn, and when the window closes.
 TEST_F(MainWindowTest, WritesTheStoredFolderToItsFileSoonAfterAChangeAndAtTheClose) {
     const QString file =
         QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift")).fileName();
@@ -73,6 +75,9 @@ TEST_F(MainWindowTest, WritesTheStoredFolderToItsFileSoonAfterAChangeAndAtTheClo
     };
     frmMain& main = start();
     main.txtMap->setText(sitePath(QStringLiteral("first")));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(written().contains(QFile::encodeName(sitePath("first"))));
+    EXPECT_EQ(storedFolder(), sitePath(QStringLiteral("first")));
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return written().contains(QFile::encodeName(sitePath("first"))); }, 2000));
     main.txtMap->setText(sitePath(QStringLiteral("second")));

@@ -1,5 +1,7 @@
 #include "support/main_window_fixture.h"
 
+#include "app/folder_setting.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -52,9 +54,7 @@ void MainWindowTest::storeFolder(const QString& folder) {
 }
 
 std::optional<QString> MainWindowTest::storedFolder() {
-    const QSettings settings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift"));
-    const QVariant value = settings.value(QStringLiteral("Settings/Map"));
-    return value.isValid() ? std::optional<QString>(value.toString()) : std::nullopt;
+    return Module1::StoredFolder();
 }
 
 QString MainWindowTest::sitePath(const QString& name) const {

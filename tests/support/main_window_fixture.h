@@ -29,7 +29,10 @@ protected:
     void giveAddress(const QString& text);
     void giveDelay(const QString& text);
 
+    // Stores `folder` in the settings store, as an earlier run of the program left it.
     static void storeFolder(const QString& folder);
+    // The stored folder as the running main window's store gives it (also before its file
+    // is written).
     static std::optional<QString> storedFolder();
 
     // Writes a file of the site folder (subfolders made as needed) and gives its path.
