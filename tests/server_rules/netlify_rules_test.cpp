@@ -43,7 +43,7 @@ QJsonObject parsed(const QString& redirectsFile) {
 // Forced (the mover page stands at the old path), permanent, from the path as a browser
 // encodes it to the new address. Netlify passes the query string on by itself.
 TEST(NetlifyRules, ParserReadsForcedPermanentRedirectsOfEveryOldPath) {
-    for (const QString& oldPath : {QStringLiteral("/"), QStringLiteral("/old/site/")}) {
+    for (const QString& oldPath : OldSitePaths()) {
         SCOPED_TRACE(oldPath.toStdString());
         QTemporaryDir folder;
         ASSERT_TRUE(folder.isValid());

@@ -12,6 +12,11 @@ QString TypedAddress() {
     return QStringLiteral("https://new.example:8443/new site");
 }
 
+const QStringList& OldSitePaths() {
+    static const QStringList paths{QStringLiteral("/"), QStringLiteral("/old/site/")};
+    return paths;
+}
+
 const QStringList& OddPages() {
     static const QStringList pages{
         QStringLiteral("index.htm"),

@@ -11,6 +11,10 @@
 // The address typed for the new site: a port, and a blank in its path.
 QString TypedAddress();
 
+// The URL paths at which the site is served on the old server in the tests: the root, and a
+// folder below it.
+const QStringList& OldSitePaths();
+
 // The pages' paths relative to the site folder, "/" between folders.
 const QStringList& OddPages();
 

@@ -1,10 +1,13 @@
 #include "running_server.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
+
+#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -88,6 +91,14 @@ void RunningServer::stop() {
         process_->kill();
         process_->waitForFinished(stopWaitMs);
     }
+}
+
+QString WrittenConfiguration(const QString& path, const QStringList& lines) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write((lines.join(u'\n') + u'\n').toUtf8()) < 0) {
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+    }
+    return path;
 }
 
 QString InstalledProgram(const QString& name) {

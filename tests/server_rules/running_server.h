@@ -43,6 +43,9 @@ private:
     QString failure_;
 };
 
+// Writes a server's configuration, `lines`, to `path`; returns the path.
+QString WrittenConfiguration(const QString& path, const QStringList& lines);
+
 // The full path of an installed program, looked for also in the system folders that are not
 // on every user's PATH (apache2 and nginx are in /usr/sbin); empty when it is not installed.
 QString InstalledProgram(const QString& name);

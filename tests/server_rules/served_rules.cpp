@@ -20,11 +20,8 @@ void expectNotRedirected(quint16 port, const QString& path) {
     EXPECT_NE(Get(port, BrowserPath(path)).status, 301) << path.toStdString();
 }
 
-} // namespace
-
-void ExpectServedRules(const QString& program, const ServerRulesKind& kind,
-                       RunningServer::Configure configure, const QString& oldPath,
-                       const QStringList& leftOutPages) {
+void expectServedAt(const QString& oldPath, const QString& program, const ServerRulesKind& kind,
+                    RunningServer::Configure configure, const QStringList& leftOutPages) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     // Readable by the unprivileged user a server started by root serves as.
@@ -63,6 +60,16 @@ void ExpectServedRules(const QString& program, const ServerRulesKind& kind,
     }
     for (const char* beside : {"CASE.htm", "Case.htmx", "docs/style.css", "docs/deep/"}) {
         expectNotRedirected(running.port(), oldPath + QString::fromUtf8(beside));
+    }
+}
+
+} // namespace
+
+void ExpectServedRules(const QString& program, const QString& kind,
+                       RunningServer::Configure configure, const QStringList& leftOutPages) {
+    for (const QString& oldPath : OldSitePaths()) {
+        SCOPED_TRACE(oldPath.toStdString());
+        expectServedAt(oldPath, program, RulesKind(kind), configure, leftOutPages);
     }
 }
 
