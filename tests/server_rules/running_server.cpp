@@ -30,6 +30,11 @@ bool accepts(quint16 port) {
     return socket.waitForConnected(200);
 }
 
+QString contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+}
+
 } // namespace
 
 RunningServer::RunningServer(const QString& program, Configure configure, const ServedSite& site) {
@@ -57,7 +62,10 @@ bool RunningServer::start(const QString& program, const QStringList& arguments,
     process_->setProcessEnvironment(environment);
     process_->setProgram(program);
     process_->setArguments(arguments);
+    // Into a file, so that a talkative server never waits on a full pipe.
+    const QString output = folder + QStringLiteral("/output.log");
     process_->setProcessChannelMode(QProcess::MergedChannels);
+    process_->setStandardOutputFile(output);
     // Ended with the test process, however that ends.
     process_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process_->start();
@@ -68,8 +76,7 @@ bool RunningServer::start(const QString& program, const QStringList& arguments,
     const QDeadlineTimer deadline(startWaitMs);
     while (!deadline.hasExpired()) {
         if (process_->state() != QProcess::Running) {
-            failure_ =
-                program + QStringLiteral(" ended: ") + QString::fromLocal8Bit(process_->readAll());
+            failure_ = program + QStringLiteral(" ended: ") + contents(output);
             return false;
         }
         if (accepts(port)) {
@@ -77,8 +84,7 @@ bool RunningServer::start(const QString& program, const QStringList& arguments,
         }
         process_->waitForFinished(50);
     }
-    failure_ = program + QStringLiteral(" did not listen in time: ") +
-               QString::fromLocal8Bit(process_->readAll());
+    failure_ = program + QStringLiteral(" did not listen in time: ") + contents(output);
     return false;
 }
 
