@@ -1,0 +1,67 @@
+#include "http_probe.h"
+#include "odd_site.h"
+#include "running_server.h"
+#include "served_rules.h"
+#include "support/qstring_printer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int parserWaitMs = 30000;
+
+// The new address as a _redirects line holds it: Netlify splits the line at white space and
+// reads ":name" in a path as a placeholder, so after the host those are percent-encoded.
+QString netlifyForm(const QString& address) {
+    const QString host = QStringLiteral("https://new.example:8443");
+    EXPECT_TRUE(address.startsWith(host)) << address.toStdString();
+    QString path = address.mid(host.size());
+    path.replace(u' ', QStringLiteral("%20"))
+        .replace(u':', QStringLiteral("%3A"))
+        .replace(QChar(0xA0), QStringLiteral("%C2%A0"));
+    return host + path;
+}
+
+// Netlify's parser's reading of a _redirects file: {"redirects": [...], "errors": [...]}.
+QJsonObject parsed(const QString& redirectsFile) {
+    QProcess node;
+    node.start(InstalledProgram(QStringLiteral("node")),
+               {QStringLiteral(ZANDRIFT_NETLIFY_SCRIPT), redirectsFile});
+    EXPECT_TRUE(node.waitForFinished(parserWaitMs));
+    EXPECT_EQ(node.exitCode(), 0) << node.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(node.readAllStandardOutput()).object();
+}
+
+} // namespace
+
+// Forced (the mover page stands at the old path), permanent, from the path as a browser
+// encodes it to the new address. Netlify passes the query string on by itself.
+TEST(NetlifyRules, ParserReadsForcedPermanentRedirectsOfEveryOldPath) {
+    for (const QString& oldPath : OldSitePaths()) {
+        SCOPED_TRACE(oldPath.toStdString());
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        EXPECT_TRUE(
+            WriteMovedSite(folder.path(), RulesKind(QStringLiteral("netlify")), oldPath).isEmpty());
+
+        const QJsonObject parser = parsed(folder.filePath(QStringLiteral("_redirects")));
+        EXPECT_EQ(parser[u"errors"].toArray(), QJsonArray());
+        const QJsonArray rules = parser[u"redirects"].toArray();
+        const QList<Redirect> redirects = OddSiteRedirects(oldPath);
+        ASSERT_EQ(rules.size(), redirects.size());
+        for (qsizetype i = 0; i < rules.size(); ++i) {
+            const QJsonObject rule = rules[i].toObject();
+            EXPECT_EQ(rule[u"from"].toString(),
+                      QString::fromLatin1(BrowserPath(redirects[i].oldPath)));
+            EXPECT_EQ(rule[u"to"].toString(), netlifyForm(redirects[i].newAddress));
+            EXPECT_EQ(rule[u"status"].toInt(), 301);
+            EXPECT_TRUE(rule[u"force"].toBool());
+        }
+    }
+}
