@@ -2,6 +2,7 @@
 #include "cli/command_line_run.h"
 #include "platform/file_manager.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/standard_streams.h"
 #include "platform/termination_signal.h"
 #include "platform/web_engine_environment.h"
 
@@ -34,6 +35,7 @@ int RunWindow(int argc, char* argv[]) {
 // With arguments the command line runs, on a core application only: no window, no web
 // engine, no display and no settings store. Without, the window.
 int main(int argc, char* argv[]) {
+    HoldStandardStreams();
     if (argc > 1) {
         const QCoreApplication application(argc, argv);
         return RunCommandLine(QCoreApplication::arguments());
