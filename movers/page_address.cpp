@@ -2,6 +2,8 @@
 
 #include "movers/path_joiners.h"
 
+#include <QStringList>
+
 namespace {
 
 // Whether a byte of a name's UTF-8 stands as it is in an address: printable ASCII (the blank
@@ -41,6 +43,14 @@ QString EncodePageName(const QString& name) {
     return encoded;
 }
 
-QString PageAddress(const QString& newAddress, const QString& pageName) {
-    return Module1::AddSlash(newAddress) + EncodePageName(pageName);
+QString EncodeRelativePath(const QString& relativePath) {
+    QStringList names = relativePath.split(u'/');
+    for (QString& name : names) {
+        name = EncodePageName(name);
+    }
+    return names.join(u'/');
+}
+
+QString PageAddress(const QString& newAddress, const QString& relativePath) {
+    return Module1::AddSlash(newAddress) + EncodeRelativePath(relativePath);
 }

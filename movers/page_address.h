@@ -11,6 +11,10 @@
 // ASCII characters stay as they are.
 QString EncodePageName(const QString& name);
 
+// A page's path relative to the site folder ("docs/deep/page.htm", or a page name alone) as it
+// stands in a web address: each folder and file name encoded by EncodePageName, joined by "/".
+QString EncodeRelativePath(const QString& relativePath);
+
 // The page's new address: the new address with a trailing separator ensured (AddSlash),
-// followed by the encoded page name. The new address itself is used as given.
-QString PageAddress(const QString& newAddress, const QString& pageName);
+// followed by the encoded relative path of the page. The new address itself is used as given.
+QString PageAddress(const QString& newAddress, const QString& relativePath);

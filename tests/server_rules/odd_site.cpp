@@ -51,14 +51,6 @@ const QStringList& OddPages() {
 
 namespace {
 
-QString encodedPath(const QStringList& segments) {
-    QStringList encoded;
-    for (const QString& segment : segments) {
-        encoded << EncodePageName(segment);
-    }
-    return encoded.join(u'/');
-}
-
 bool isIndexPage(const QString& name) {
     return name.compare(u"index.htm", Qt::CaseInsensitive) == 0 ||
            name.compare(u"index.html", Qt::CaseInsensitive) == 0;
@@ -70,11 +62,11 @@ QList<Redirect> OddSiteRedirects(const QString& oldPath) {
     QList<Redirect> redirects;
     for (const QString& page : OddPages()) {
         QStringList segments = page.split(u'/');
-        redirects << Redirect{oldPath + page, TypedAddress() + u'/' + encodedPath(segments)};
+        redirects << Redirect{oldPath + page, PageAddress(TypedAddress(), page)};
         if (isIndexPage(segments.takeLast())) {
             const QString folder = segments.isEmpty() ? QString() : segments.join(u'/') + u'/';
             const QString folderAddress =
-                segments.isEmpty() ? QString() : encodedPath(segments) + u'/';
+                segments.isEmpty() ? QString() : EncodeRelativePath(segments.join(u'/')) + u'/';
             redirects << Redirect{oldPath + folder, TypedAddress() + u'/' + folderAddress};
         }
     }
