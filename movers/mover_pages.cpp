@@ -1,24 +1,55 @@
 #include "movers/mover_pages.h"
 
+#include "movers/markup_escapes.h"
+
 #include <QList>
 #include <QStringBuilder>
 
 // The pages are built with QStringBuilder's "%", which sizes the whole line first and so
 // allocates it once instead of once per fragment.
 
+namespace {
+
+// The new address followed by the visitor's query and fragment, as a script expression.
+QString addressWithQuery(const QString& address) {
+    return JavaScriptString(address) % u"+location.search+location.hash";
+}
+
+QString canonicalLink(const PageFields& fields) {
+    if (!fields.canonical) {
+        return {};
+    }
+    return u"<link rel=\"canonical\" href=\"" % EscapeAttribute(fields.address) % u"\">";
+}
+
+} // namespace
+
 QString RedirectPage(const PageFields& fields) {
     const QString& title = fields.title;
     const QString& address = fields.address;
-    return u"<html><head><title>" % title % u"</title>" %
-           u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"" % QString::number(fields.delay) % u";URL=" %
-           address % u"\"></head>" % u"<body><h1>" % title % u"</h1><hr>" %
-           u"You are redirected to <a href=\"" % address % u"\">" % address %
-           u"</a><br>Please update your bookmarks.</body></html>";
+    QString refresh = u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"" % QString::number(fields.delay) %
+                      u";URL=" % address % u"\">";
+    if (fields.keepQuery) {
+        refresh = u"<script>setTimeout(function(){location.replace(" % addressWithQuery(address) %
+                  u")}," % QString::number(qint64(fields.delay) * 1000) % u")</script><noscript>" %
+                  refresh % u"</noscript>";
+    }
+    return u"<html><head><title>" % title % u"</title>" % refresh % canonicalLink(fields) %
+           u"</head>" % u"<body><h1>" % title % u"</h1><hr>" % u"You are redirected to <a href=\"" %
+           address % u"\">" % address % u"</a><br>Please update your bookmarks.</body></html>";
 }
 
 QString FramedForwardPage(const PageFields& fields) {
-    return u"<html><head><title>" % fields.title % u"</title>" % u"<frameset rows=\"100%\">" %
-           u"<frame src=\"" % fields.address % u"\" name=\"redirect\">" % u"</frameset>";
+    QString script;
+    if (fields.keepQuery) {
+        script = u"<script>addEventListener(\"DOMContentLoaded\",function(){"
+                 u"if(location.search||location.hash)"
+                 u"document.getElementsByName(\"redirect\")[0].src=" %
+                 addressWithQuery(fields.address) % u"})</script>";
+    }
+    return u"<html><head><title>" % fields.title % u"</title>" % canonicalLink(fields) % script %
+           u"<frameset rows=\"100%\">" % u"<frame src=\"" % fields.address %
+           u"\" name=\"redirect\">" % u"</frameset>";
 }
 
 QByteArray PageFileBytes(const QString& line, bool latin1) {

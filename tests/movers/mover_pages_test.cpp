@@ -57,3 +57,51 @@ TEST(PageFileBytes, KeepsAnEmptyLineAsTheLineEndAlone) {
     EXPECT_EQ(PageFileBytes(QString(), false), QByteArray("\r\n"));
     EXPECT_EQ(PageFileBytes(QString(), true), QByteArray("\r\n"));
 }
+
+// What a page may carry besides: the canonical address, and a script that keeps the visitor's
+// query and fragment. Hostile addresses (a quote, "</script>", a backslash, letters beyond
+// ASCII and beyond the basic plane) cannot end the attribute, the string or the script.
+TEST(PageExtras, CarryTheNewAddressEscapedForWhereItStands) {
+    const QString hostile = QStringLiteral("http://n.example/\"</script>\\é😀&b");
+    const QString literal =
+        QStringLiteral("\"http://n.example/\\\"\\u003C/script>\\\\\\u00E9\\uD83D\\uDE00&b\"");
+    const QString canonical = QStringLiteral(
+        "<link rel=\"canonical\" href=\"http://n.example/&quot;&lt;/script&gt;\\é😀&amp;b\">");
+    PageFields fields{QStringLiteral("T"), 2, hostile, true, true};
+
+    EXPECT_EQ(RedirectPage(fields),
+              QStringLiteral("<html><head><title>T</title><script>setTimeout(function(){"
+                             "location.replace(") +
+                  literal +
+                  QStringLiteral("+location.search+location.hash)},2000)</script><noscript>"
+                                 "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"2;URL=") +
+                  hostile + QStringLiteral("\"></noscript>") + canonical +
+                  QStringLiteral("</head><body><h1>T</h1><hr>You are redirected to <a href=\"") +
+                  hostile + QStringLiteral("\">") + hostile +
+                  QStringLiteral("</a><br>Please update your bookmarks.</body></html>"));
+    EXPECT_EQ(FramedForwardPage(fields),
+              QStringLiteral("<html><head><title>T</title>") + canonical +
+                  QStringLiteral("<script>addEventListener(\"DOMContentLoaded\",function(){"
+                                 "if(location.search||location.hash)document.getElementsByName("
+                                 "\"redirect\")[0].src=") +
+                  literal +
+                  QStringLiteral("+location.search+location.hash})</script><frameset "
+                                 "rows=\"100%\"><frame src=\"") +
+                  hostile + QStringLiteral("\" name=\"redirect\"></frameset>"));
+
+    // Each extra alone, and neither: without them the page is the plain one.
+    for (const bool keepQuery : {false, true}) {
+        for (const bool withCanonical : {false, true}) {
+            fields.keepQuery = keepQuery;
+            fields.canonical = withCanonical;
+            for (const QString& page : {RedirectPage(fields), FramedForwardPage(fields)}) {
+                EXPECT_EQ(page.contains(canonical), withCanonical);
+                // The script element holds the whole literal: nothing in it ended the element.
+                const qsizetype open = page.indexOf(QStringLiteral("<script>"));
+                const qsizetype close = page.indexOf(QStringLiteral("</script>"), open);
+                EXPECT_EQ(open >= 0, keepQuery);
+                EXPECT_EQ(keepQuery && page.mid(open, close - open).contains(literal), keepQuery);
+            }
+        }
+    }
+}
