@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -136,4 +137,42 @@ TEST_F(MoverPagesInBrowserTest, AFramedPageShowsTheNewPageInsideItsFrame) {
     EXPECT_EQ(view.url(), QUrl::fromLocalFile(dir.filePath(QStringLiteral("old/page.htm"))));
     EXPECT_EQ(evaluate(QStringLiteral("window.frames['redirect'].location.href")),
               newPageAddress());
+}
+
+// An old link with a query and a fragment lands on the same query and fragment at the new
+// address, through either kind of page read from a web server, and the old redirect page does
+// not stay in the history.
+TEST_F(MoverPagesInBrowserTest, KeptQueryAndFragmentReachTheNewPageThroughEitherKind) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serveFolder(dir.path(), "text/html");
+    const QString address = server.url(QStringLiteral("/new/page.htm"));
+    const PageFields fields{QStringLiteral("Old page"), 0, address, true, true};
+    struct Kind {
+        QString (*page)(const PageFields&);
+        QString newPage; // the expression of the new page's window in the old page
+    };
+    for (const Kind& kind :
+         {Kind{&RedirectPage, QStringLiteral("window")},
+          Kind{&FramedForwardPage, QStringLiteral("window.frames['redirect']")}}) {
+        write(QStringLiteral("old/page.htm"), PageFileBytes(kind.page(fields), false));
+        const QString seen =
+            QStringLiteral("(function() { try { var w = %1; return w.document.title"
+                           " + ' ' + w.location.search + w.location.hash; }"
+                           " catch (e) { return 'no access: ' + e; } })()")
+                .arg(kind.newPage);
+        const QString expected = QStringLiteral("Arrived at the new page ?a=1&b=2#part");
+
+        EXPECT_TRUE(loadAndWaitFor(QUrl(server.url(QStringLiteral("/old/page.htm?a=1&b=2#part"))),
+                                   [&] { return evaluate(seen) == expected; }))
+            << kind.newPage.toStdString() << " shows: " << evaluate(seen).toStdString();
+        QByteArrayList targets;
+        for (const LoopbackServer::Request& request : server.requests()) {
+            targets << request.target;
+        }
+        EXPECT_TRUE(targets.contains("/new/page.htm?a=1&b=2")) << targets.join(',').toStdString();
+        if (kind.page == &RedirectPage) {
+            EXPECT_FALSE(view.history()->canGoBack()) << "the redirect page left the history";
+        }
+    }
 }
