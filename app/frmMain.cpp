@@ -25,6 +25,8 @@ frmMain* theMainWindow = nullptr;
 const QString kAddressPrompt =
     QStringLiteral("Give the new address of your site.\n"
                    "Make sure to include the protocol (http://) or the path (c:\\...)");
+// The caption the delay button keeps until a delay has been accepted.
+const QString kNoDelayCaption = QStringLiteral("Delay:");
 const QString kDelayPrompt =
     QStringLiteral("Give the delay in seconds before the page at the new address is shown");
 
@@ -42,8 +44,8 @@ frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
       cmdNewAddress(makeCommandButton(QStringLiteral("New address:"),
                                       QStringLiteral("New address of the site"), this)),
       cmdDelay(makeCommandButton(
-          QStringLiteral("Delay:"),
-          QStringLiteral("Delay before a redirect page displays the new page"), this)),
+          kNoDelayCaption, QStringLiteral("Delay before a redirect page displays the new page"),
+          this)),
       messageBoxes(boxes), desktopFileManager(fileManager) {
     theMainWindow = this;
     setWindowTitle(kApplicationTitle);
@@ -56,6 +58,7 @@ frmMain::frmMain(MessageBoxes& boxes, FileManager& fileManager)
     cmdFrames->hide();
     layOutControls();
     connectHandlers();
+    addPreviewMenu();
     cmdBrowse->setFocus();
 }
 
@@ -155,6 +158,10 @@ void frmMain::lstFiles_DblClick() {
 void frmMain::cmdNewAddress_Click() {
     strNewAddress = messageBoxes.InputBox(kAddressPrompt, strNewAddress);
     setWindowTitle(ExactCaption(kApplicationTitle + QStringLiteral(" - ") + strNewAddress));
+}
+
+bool frmMain::delayGiven() const {
+    return cmdDelay->text() != kNoDelayCaption;
 }
 
 void frmMain::cmdDelay_Click() {

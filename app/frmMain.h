@@ -31,6 +31,9 @@ public:
     // Shows the page text buffer in the page preview window.
     void ShowPreview();
 
+    // Whether a delay has been given: the delay button no longer reads "Delay:".
+    bool delayGiven() const;
+
     // Ends the program through the ordinary shut-down, whatever is open: every box closes as
     // if cancelled and no other box shows, a run stops, and the main window closes.
     void endProgram();
@@ -57,6 +60,13 @@ protected:
 private:
     void layOutControls();
     void connectHandlers();
+    // The page list's context menu: its entries show the page that "Create Movers" or
+    // "Create Frames" writes for a listed page in the page preview window.
+    void addPreviewMenu();
+    // Assembles the page that a run of this kind writes for the listed page `name` into the
+    // page text buffer, with the current address and delay (0 while none is given), and
+    // shows it. Nothing is written.
+    void previewPage(const MoverKind& kind, const QString& name);
 
     void txtMap_Change();
     // Puts a confirmed folder into the folder text and always refreshes the page list,

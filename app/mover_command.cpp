@@ -7,12 +7,8 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 
 namespace {
-
-// The caption the delay button keeps until a delay has been accepted.
-const QString kNoDelayCaption = QStringLiteral("Delay:");
 
 QStringList listedPages(const QListWidget& list) {
     QStringList names;
@@ -30,7 +26,7 @@ void RunMoverCommand(frmMain& window, const MoverKind& kind) {
                              .pageNames = listedPages(*window.lstFiles),
                              .newAddress = window.strNewAddress,
                              .delay = window.intDelay,
-                             .delayGiven = window.cmdDelay->text() != kNoDelayCaption};
+                             .delayGiven = window.delayGiven()};
     MainWindowMoverHost host(window);
     DiskFiles files;
     MoverRun(kind, host, files).run(inputs, window.strPage);

@@ -1,6 +1,7 @@
 #include "movers/mover_run.h"
 
 #include "movers/folder_replacement.h"
+#include "movers/mover_page_assembly.h"
 #include "movers/page_address.h"
 #include "movers/page_listing.h"
 #include "movers/page_title.h"
@@ -146,8 +147,10 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
     const Module1::PageTitle title =
         Module1::ReadPageTitle(site, name, AddBackslash(inputs.siteFolder) + name);
-    page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
-    return writePageFile(name, PageFileBytes(page, title.latin1));
+    MoverPage assembled =
+        AssembleMoverPage(kind, title, inputs.delay, PageAddress(inputs.newAddress, name));
+    page = std::move(assembled.text);
+    return writePageFile(name, assembled.bytes);
 }
 
 // Open, write and close, each with its own failure box. Retrying the write or the close

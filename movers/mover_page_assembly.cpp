@@ -1,0 +1,8 @@
+#include "movers/mover_page_assembly.h"
+
+MoverPage AssembleMoverPage(const MoverKind& kind, const Module1::PageTitle& title,
+                            std::int16_t delay, const QString& pageAddress) {
+    MoverPage page{.text = kind.assemblePage({title.text, delay, pageAddress}), .bytes = {}};
+    page.bytes = PageFileBytes(page.text, title.latin1);
+    return page;
+}
