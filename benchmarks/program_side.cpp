@@ -32,7 +32,7 @@ public:
     MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon) override {
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
     }
-    void setCaption(const QString&) override {}
+    void pageStarting(qsizetype, qsizetype) override {}
     void setBusyPointer(bool) override {}
     void setFocus(MoverControl) override {}
     void openFileManager(const QString&) override {}

@@ -76,30 +76,27 @@ int writePages(const CommandLineRequest& request, Console& console) {
                              .delay = request.delay,
                              .delayGiven = true};
     const StopSignals stopSignals;
-    ConsoleMoverHost host(console, request, kind.doneMessage, names.size(),
-                          [&stopSignals] { return stopSignals.received(); });
+    ConsoleMoverHost host(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;
-    MoverRun run(kind, host, files);
     QString page;
-    run.run(inputs, page);
+    const MoverOutcome outcome = MoverRun(kind, host, files).run(inputs, page);
     console.clearProgress();
 
     const QString outputFolder =
         ReadableText(Module1::AddBackslash(request.folder) + kind.folderName);
-    const qsizetype written = run.pagesWritten();
-    if (host.completed() && host.failedSteps() == 0) {
-        console.print(QStringLiteral("Wrote ") + pages(written) + QStringLiteral(" to ") +
-                      outputFolder);
+    if (outcome.end == MoverEnd::Completed && outcome.failedSteps == 0) {
+        console.print(QStringLiteral("Wrote ") + pages(outcome.pagesWritten) +
+                      QStringLiteral(" to ") + outputFolder);
         return printed(console);
     }
     // What is left of a run that ended early: whole pages only.
-    const QString left = QString::number(written) + QStringLiteral(" of ") + pages(names.size()) +
-                         QStringLiteral(" written to ") + outputFolder + u'.';
-    if (stopSignals.received()) {
+    const QString left = QString::number(outcome.pagesWritten) + QStringLiteral(" of ") +
+                         pages(names.size()) + QStringLiteral(" written to ") + outputFolder + u'.';
+    if (outcome.end == MoverEnd::Stopped) {
         console.tell(QStringLiteral("Stopped: ") + left);
         return kExitSignalBase + stopSignals.signalNumber();
     }
-    if (host.pagesStarted() > 0) {
+    if (host.pagesStarted()) {
         console.tell(left);
     }
     return kExitFailure;

@@ -17,36 +17,27 @@ class Console;
 // total and the percentage when it is a terminal.
 class ConsoleMoverHost final : public MoverHost {
 public:
-    // `doneMessage` is the one message of the run's kind that says it came to its end;
-    // `pageCount` is the number of pages the run is to write; `stop` tells whether the run
-    // is asked to stop.
-    ConsoleMoverHost(Console& console, const CommandLineRequest& request, QString doneMessage,
-                     qsizetype pageCount, std::function<bool()> stop);
+    // `stop` tells whether the run is asked to stop.
+    ConsoleMoverHost(Console& console, const CommandLineRequest& request,
+                     std::function<bool()> stop);
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer stepFailed(const FileError& error, const QString& path) override;
     bool replaceExistingFolder(const QString& folder) override;
+    void runDone(const QString&, MsgIcon) override {}
     bool stopRequested() override { return stop(); }
-    // The run sets the caption once per page, as it starts the page.
-    void setCaption(const QString& caption) override;
+    void pageStarting(qsizetype index, qsizetype count) override;
     void setBusyPointer(bool) override {}
     void setFocus(MoverControl) override {}
     void openFileManager(const QString&) override {}
     void closeMainWindow() override {}
 
-    // Whether the run came to its end, past every step.
-    bool completed() const { return done; }
-    qsizetype failedSteps() const { return failures; }
-    qsizetype pagesStarted() const { return started; }
+    // Whether the run started writing any page.
+    bool pagesStarted() const { return sinceProgress.isValid(); }
 
 private:
     Console& console;
     CommandLineRequest request;
-    QString doneMessage;
-    qsizetype pageCount;
     std::function<bool()> stop;
-    bool done = false;
-    qsizetype failures = 0;
-    qsizetype started = 0;
     QElapsedTimer sinceProgress;
 };

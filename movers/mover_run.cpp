@@ -5,7 +5,6 @@
 #include "movers/page_listing.h"
 #include "movers/page_title.h"
 #include "movers/path_joiners.h"
-#include "movers/undecodable_names.h"
 
 #include <QFile>
 
@@ -25,12 +24,6 @@ private:
     MoverHost& host;
 };
 
-QString progressCaption(const QString& address, qsizetype counter, qsizetype last) {
-    // One pass of arg(), so a "%2" in the address stays as it is.
-    return QStringLiteral("Zandrift - %1 - %2/%3")
-        .arg(address, QString::number(counter), QString::number(last));
-}
-
 // The operation, noting in `succeeded` whether it succeeded.
 template <typename Operation> auto notingSuccess(Operation operation, bool& succeeded) {
     return [operation, &succeeded] {
@@ -45,43 +38,44 @@ template <typename Operation> auto notingSuccess(Operation operation, bool& succ
 MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
     : kind(std::move(kind)), host(host), files(files) {}
 
-void MoverRun::run(const MoverInputs& inputs, QString& page) {
+MoverOutcome MoverRun::run(const MoverInputs& inputs, QString& page) {
+    outcome = {};
+    if (runSteps(inputs, page) == Flow::Next) {
+        outcome.end = MoverEnd::Completed;
+        end();
+    }
+    return outcome;
+}
+
+MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
     if (!inputsGiven(inputs)) {
-        return;
+        return Flow::Stop;
     }
     // A site folder that cannot be opened fails the first step that needs it.
     site = OpenFolder::atPath(inputs.siteFolder);
     if (!toldOfUndecodablePages()) {
-        return;
+        return Flow::Stop;
     }
-    {
-        const BusyPointer busy(host);
-        outputName = QFile::encodeName(kind.folderName);
-        outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
-        const Flow folder = attempt([this] { return files.createFolder(site, outputName); },
-                                    outputFolder, AccessError::OffersReplacement);
-        if (folder == Flow::Stop) {
-            return;
-        }
-        // Opened again by its name, never through a link: a page step in a folder that cannot
-        // be opened fails as opening it failed.
-        output = site.subfolder(outputName);
-        if (writePages(inputs, page) == Flow::Stop) {
-            return;
-        }
+    const BusyPointer busy(host);
+    outputName = QFile::encodeName(kind.folderName);
+    outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
+    if (attempt([this] { return files.createFolder(site, outputName); }, outputFolder,
+                AccessError::OffersReplacement) == Flow::Stop) {
+        return Flow::Stop;
     }
-    end();
+    // Opened again by its name, never through a link: a page step in a folder that cannot be
+    // opened fails as opening it failed.
+    output = site.subfolder(outputName);
+    return writePages(inputs, page);
 }
 
 bool MoverRun::inputsGiven(const MoverInputs& inputs) {
     if (inputs.newAddress.isEmpty()) {
-        host.MsgBox(QStringLiteral("Give a new address."), MsgButtons::OK, MsgIcon::Critical);
-        host.setFocus(MoverControl::NewAddress);
+        host.inputMissing(MoverControl::NewAddress);
         return false;
     }
     if (kind.needsDelay && !inputs.delayGiven) {
-        host.MsgBox(QStringLiteral("Give a delay in seconds"), MsgButtons::OK, MsgIcon::Critical);
-        host.setFocus(MoverControl::Delay);
+        host.inputMissing(MoverControl::Delay);
         return false;
     }
     return true;
@@ -94,19 +88,18 @@ bool MoverRun::toldOfUndecodablePages() {
     if (undecodable.isEmpty()) {
         return true;
     }
-    host.MsgBox(UndecodablePagesMessage(undecodable), MsgButtons::OK, MsgIcon::Information);
-    return !host.stopRequested();
+    host.undecodablePages(undecodable);
+    return !stopAsked();
 }
 
 MoverRun::Flow MoverRun::offerReplacement() {
-    if (!host.replaceExistingFolder(outputFolder) || host.stopRequested()) {
+    const bool replace = host.replaceExistingFolder(outputFolder);
+    if (stopAsked() || !replace) {
         return Flow::Stop;
     }
     const FolderReplacement plan = PlanFolderReplacement(site, outputName);
     if (plan.refused()) {
-        host.MsgBox(outputFolder + QStringLiteral(" cannot be replaced because ") + plan.refusal +
-                        u'.',
-                    MsgButtons::OK, MsgIcon::Critical);
+        host.replacementRefused(outputFolder, plan.refusal);
         return Flow::Stop;
     }
     return replaceOutputFolder(plan.folder, plan.fileNames);
@@ -130,17 +123,17 @@ MoverRun::Flow MoverRun::replaceOutputFolder(const OpenFolder& folder,
 }
 
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
-    const qsizetype last = inputs.pageNames.size() - 1;
-    for (qsizetype counter = 0; counter <= last; ++counter) {
-        if (host.stopRequested()) {
+    const qsizetype count = inputs.pageNames.size();
+    for (qsizetype index = 0; index < count; ++index) {
+        if (stopAsked()) {
             return Flow::Stop;
         }
-        host.setCaption(progressCaption(inputs.newAddress, counter, last));
-        if (writePage(inputs, inputs.pageNames.at(counter), page) == Flow::Stop) {
+        host.pageStarting(index, count);
+        if (writePage(inputs, inputs.pageNames.at(index), page) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    return host.stopRequested() ? Flow::Stop : Flow::Next;
+    return stopAsked() ? Flow::Stop : Flow::Next;
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
@@ -172,7 +165,7 @@ MoverRun::Flow MoverRun::writePageFile(const QString& name, const QByteArray& by
     }
     files.discardPageFile();
     if (closed) {
-        ++wholePages;
+        ++outcome.pagesWritten;
     }
     return flow;
 }
@@ -181,7 +174,8 @@ void MoverRun::end() {
     if (!kind.saysDoneBeforeOpening) {
         host.openFileManager(outputFolder);
     }
-    host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+    host.runDone(kind.doneMessage, kind.doneIcon);
+    // The run is complete; a stop asked for now only leaves out what the window does next.
     if (host.stopRequested()) {
         return;
     }
@@ -211,15 +205,20 @@ MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
         return offerReplacement();
     }
     const MsgAnswer answer = host.stepFailed(*failure, path);
-    if (host.stopRequested()) {
-        return Flow::Stop;
+    const Flow flow = stopAsked()                   ? Flow::Stop
+                      : answer == MsgAnswer::Ignore ? Flow::Next
+                      : answer == MsgAnswer::Retry  ? Flow::Again
+                                                    : Flow::Stop;
+    if (flow != Flow::Again) {
+        ++outcome.failedSteps;
     }
-    switch (answer) {
-    case MsgAnswer::Ignore:
-        return Flow::Next;
-    case MsgAnswer::Retry:
-        return Flow::Again;
-    default:
-        return Flow::Stop;
+    return flow;
+}
+
+bool MoverRun::stopAsked() {
+    if (!host.stopRequested()) {
+        return false;
     }
+    outcome.end = MoverEnd::Stopped;
+    return true;
 }

@@ -10,6 +10,21 @@
 #include <functional>
 #include <optional>
 
+// How a mover run ended.
+enum class MoverEnd {
+    Completed, // past every step; failing steps may have been passed over (Ignore)
+    Aborted,   // early: an input was missing, a failing step was aborted, or an existing output
+               // folder was not replaced
+    Stopped,   // early, because the host asked it to stop (a signal, the program closing)
+};
+
+// What a mover run did.
+struct MoverOutcome {
+    MoverEnd end = MoverEnd::Aborted;
+    qsizetype pagesWritten = 0; // the pages written whole
+    qsizetype failedSteps = 0;  // the steps that failed and were passed over or aborted
+};
+
 // One run of a mover command: it checks the inputs, tells of page files whose names cannot
 // be listed, makes the output folder (offering to replace an existing one), writes one page
 // per listed page file with a counting caption and the hourglass, and ends as its kind says.
@@ -25,9 +40,7 @@ public:
 
     // Runs the command on the inputs; `page` is the page text buffer, which holds the last
     // page assembled afterwards.
-    void run(const MoverInputs& inputs, QString& page);
-    // The pages that the run wrote whole, so far.
-    qsizetype pagesWritten() const { return wholePages; }
+    MoverOutcome run(const MoverInputs& inputs, QString& page);
 
 private:
     // What comes after a step: the next one, the same one again, or the end of the run.
@@ -36,6 +49,7 @@ private:
     enum class AccessError { OffersReplacement, IsOrdinary };
     using Step = std::function<std::optional<FileError>()>;
 
+    Flow runSteps(const MoverInputs& inputs, QString& page);
     bool inputsGiven(const MoverInputs& inputs);
     bool toldOfUndecodablePages();
     Flow offerReplacement();
@@ -44,6 +58,8 @@ private:
     Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
     Flow writePageFile(const QString& name, const QByteArray& bytes);
     void end();
+    // Whether the host asks the run to stop; the run then ends as stopped.
+    bool stopAsked();
 
     // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
     // the step concerns.
@@ -60,5 +76,5 @@ private:
     QByteArray outputName; // the output folder's name in the site folder
     QString outputFolder;  // its path, as the user is told of it
     OpenFolder output;
-    qsizetype wholePages = 0;
+    MoverOutcome outcome;
 };
