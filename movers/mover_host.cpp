@@ -27,6 +27,14 @@ void MoverHost::replacementRefused(const QString& folder, const QString& reason)
            MsgIcon::Critical);
 }
 
+void MoverHost::redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) {
+    QStringList lines;
+    for (const LeftOutRedirect& redirect : leftOut) {
+        lines << LeftOutRedirectMessage(rulesFile, redirect);
+    }
+    MsgBox(lines.join(u'\n'), MsgButtons::OK, MsgIcon::Information);
+}
+
 void MoverHost::runDone(const QString& message, MsgIcon icon) {
     MsgBox(message, MsgButtons::OK, icon);
 }

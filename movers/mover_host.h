@@ -2,6 +2,8 @@
 
 #include "movers/file_error.h"
 #include "movers/message_box_types.h"
+#include "movers/page_listing.h"
+#include "movers/server_rules.h"
 
 #include <QByteArrayList>
 #include <QString>
@@ -9,13 +11,20 @@
 
 #include <cstdint>
 
-// The main window's state that a mover run reads.
+// What a mover run reads: the main window's state, or a command line's.
 struct MoverInputs {
     QString siteFolder;
-    QStringList pageNames;
+    QStringList pageNames; // as ListPageFiles names them, to the depth below
     QString newAddress;
     std::int16_t delay = 0;
     bool delayGiven = false;
+    // The site folder's own pages, or its whole tree's (page names with their folders); the
+    // output folder then holds the same folders.
+    ListingDepth depth = ListingDepth::Folder;
+    // The server rules files to write beside the pages, and the URL path at which the site
+    // folder is served on the old server ("/", or a path from "/" ending in "/").
+    QList<ServerRulesKind> rulesKinds = {};
+    QString oldPath = QStringLiteral("/");
 };
 
 // The buttons a run may move the focus to.
@@ -47,6 +56,9 @@ public:
     // The existing output folder is not replaced, for `reason`: by default the critical box
     // "<folder> cannot be replaced because <reason>."
     virtual void replacementRefused(const QString& folder, const QString& reason);
+    // A rules file leaves out these redirects, which its kind cannot hold safely: by default an
+    // information box naming them (LeftOutRedirectMessage, one a line).
+    virtual void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut);
     // The run came to its end: by default the box of the run's kind, "I'm done!" or "done".
     virtual void runDone(const QString& message, MsgIcon icon);
     // Whether the run is to stop; asked before each page and after each box. A stopped run

@@ -1,9 +1,7 @@
 #include "movers/mover_run.h"
 
 #include "movers/folder_replacement.h"
-#include "movers/page_address.h"
 #include "movers/page_listing.h"
-#include "movers/page_title.h"
 #include "movers/path_joiners.h"
 
 #include <QFile>
@@ -24,15 +22,6 @@ private:
     MoverHost& host;
 };
 
-// The operation, noting in `succeeded` whether it succeeded.
-template <typename Operation> auto notingSuccess(Operation operation, bool& succeeded) {
-    return [operation, &succeeded] {
-        std::optional<FileError> failure = operation();
-        succeeded = !failure;
-        return failure;
-    };
-}
-
 } // namespace
 
 MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
@@ -40,6 +29,9 @@ MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
 
 MoverOutcome MoverRun::run(const MoverInputs& inputs, QString& page) {
     outcome = {};
+    depth = inputs.depth;
+    pageFolders.clear();
+    pagesWritten.clear();
     if (runSteps(inputs, page) == Flow::Next) {
         outcome.end = MoverEnd::Completed;
         end();
@@ -66,7 +58,10 @@ MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
     // Opened again by its name, never through a link: a page step in a folder that cannot be
     // opened fails as opening it failed.
     output = site.subfolder(outputName);
-    return writePages(inputs, page);
+    if (writePages(inputs, page) == Flow::Stop) {
+        return Flow::Stop;
+    }
+    return writeRulesFiles(inputs);
 }
 
 bool MoverRun::inputsGiven(const MoverInputs& inputs) {
@@ -84,7 +79,7 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
 // The page list leaves out the page files whose names are not valid UTF-8; the user learns
 // which before the run goes on without them.
 bool MoverRun::toldOfUndecodablePages() {
-    const QByteArrayList undecodable = UndecodablePageFiles(site);
+    const QByteArrayList undecodable = UndecodablePageFiles(site, depth);
     if (undecodable.isEmpty()) {
         return true;
     }
@@ -97,77 +92,46 @@ MoverRun::Flow MoverRun::offerReplacement() {
     if (stopAsked() || !replace) {
         return Flow::Stop;
     }
-    const FolderReplacement plan = PlanFolderReplacement(site, outputName);
+    const FolderReplacement plan = PlanFolderReplacement(site, outputName, depth);
     if (plan.refused()) {
         host.replacementRefused(outputFolder, plan.refusal);
         return Flow::Stop;
     }
-    return replaceOutputFolder(plan.folder, plan.fileNames);
+    return replaceOutputFolder(plan);
 }
 
-// The files are deleted from the folder that was checked, and the folder itself by its name,
-// which removes only an empty folder and never goes through a link.
-MoverRun::Flow MoverRun::replaceOutputFolder(const OpenFolder& folder,
-                                             const QByteArrayList& fileNames) {
-    for (const QByteArray& name : fileNames) {
-        const QString path = AddBackslash(outputFolder) + QFile::decodeName(name);
-        if (attempt([&] { return files.removeFile(folder, name); }, path) == Flow::Stop) {
-            return Flow::Stop;
-        }
-    }
-    if (attempt([this] { return files.removeFolder(site, outputName); }, outputFolder) ==
-        Flow::Stop) {
+// The output folder is emptied through the descriptor that was checked, then removed by its
+// name, which removes only an empty folder and never goes through a link, and made again.
+MoverRun::Flow MoverRun::replaceOutputFolder(const FolderReplacement& plan) {
+    if (emptyFolder(plan.folder, outputFolder, plan.fileNames, plan.subfolders) == Flow::Stop ||
+        attempt([this] { return files.removeFolder(site, outputName); }, outputFolder) ==
+            Flow::Stop) {
         return Flow::Stop;
     }
     return attempt([this] { return files.createFolder(site, outputName); }, outputFolder);
 }
 
-MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
-    const qsizetype count = inputs.pageNames.size();
-    for (qsizetype index = 0; index < count; ++index) {
-        if (stopAsked()) {
+// Deletes the plain files of the folder at `path`, then its subfolders depth first, each
+// opened from it without following a link, emptied and removed by its name in it.
+MoverRun::Flow MoverRun::emptyFolder(const OpenFolder& folder, const QString& path,
+                                     const QByteArrayList& fileNames,
+                                     const std::vector<ReplacedSubfolder>& subfolders) {
+    for (const QByteArray& name : fileNames) {
+        const QString filePath = AddBackslash(path) + QFile::decodeName(name);
+        if (attempt([&] { return files.removeFile(folder, name); }, filePath) == Flow::Stop) {
             return Flow::Stop;
         }
-        host.pageStarting(index, count);
-        if (writePage(inputs, inputs.pageNames.at(index), page) == Flow::Stop) {
+    }
+    for (const ReplacedSubfolder& subfolder : subfolders) {
+        const QString subfolderPath = AddBackslash(path) + QFile::decodeName(subfolder.name);
+        if (emptyFolder(folder.subfolder(subfolder.name), subfolderPath, subfolder.fileNames,
+                        subfolder.subfolders) == Flow::Stop ||
+            attempt([&] { return files.removeFolder(folder, subfolder.name); }, subfolderPath) ==
+                Flow::Stop) {
             return Flow::Stop;
         }
     }
-    return stopAsked() ? Flow::Stop : Flow::Next;
-}
-
-MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
-    const Module1::PageTitle title =
-        Module1::ReadPageTitle(site, name, AddBackslash(inputs.siteFolder) + name);
-    page = kind.assemblePage({title.text, inputs.delay, PageAddress(inputs.newAddress, name)});
-    return writePageFile(name, PageFileBytes(page, title.latin1));
-}
-
-// Open, write and close, each with its own failure box. Retrying the write or the close
-// starts the page file afresh, so a page is never written over a part of itself. A page whose
-// write failed is not closed but dropped, so it is left absent, never partial.
-MoverRun::Flow MoverRun::writePageFile(const QString& name, const QByteArray& bytes) {
-    const QString target = AddBackslash(outputFolder) + name;
-    const QByteArray fileName = QFile::encodeName(name);
-    Flow flow = Flow::Again;
-    bool closed = false;
-    while (flow == Flow::Again) {
-        flow = attempt([&] { return files.openPageFile(output, fileName); }, target);
-        bool written = false;
-        if (flow == Flow::Next) {
-            flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, written),
-                               target);
-        }
-        if (flow == Flow::Next && written) {
-            flow = attemptOnce(notingSuccess([this] { return files.closePageFile(); }, closed),
-                               target);
-        }
-    }
-    files.discardPageFile();
-    if (closed) {
-        ++outcome.pagesWritten;
-    }
-    return flow;
+    return Flow::Next;
 }
 
 void MoverRun::end() {

@@ -289,3 +289,24 @@ TEST_F(MoverFailuresTest, TheRunReturnsHowItEndedWithThePagesWrittenAndTheFailed
         EXPECT_EQ(outcome.failedSteps, expected.failedSteps);
     }
 }
+
+// A folder of the output is made as a step of its own, with the usual box and its path.
+TEST_F(MoverFailuresTest, AnOutputSubfolderThatCannotBeMadeIsAStepThatCanBeRetried) {
+    writeSitePage(QStringLiteral("docs/d.htm"), "<title>D</title>");
+    MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("docs/d.htm")});
+    given.depth = ListingDepth::WholeTree;
+    host.onPageStarting([this](qsizetype index) {
+        if (index == 1) {
+            files.fail(FaultyFiles::Operation::CreateFolder, 70);
+        }
+    });
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), given);
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({QStringLiteral("Error 70: Permission denied"), "I'm done!"}));
+    EXPECT_EQ(host.failedPaths, QStringList(output(QStringLiteral("docs"))));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("docs/d.htm"))),
+              RedirectBytes("D", "http://new.example/docs/d.htm"));
+}
