@@ -39,6 +39,14 @@ bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
     return request.replace;
 }
 
+void ConsoleMoverHost::redirectsLeftOut(const QString& rulesFile,
+                                        const QList<LeftOutRedirect>& leftOut) {
+    for (const LeftOutRedirect& redirect : leftOut) {
+        console.tell(ReadableText(LeftOutRedirectMessage(rulesFile, redirect)));
+    }
+    leftOutCount += leftOut.size();
+}
+
 void ConsoleMoverHost::pageStarting(qsizetype index, qsizetype count) {
     const qsizetype page = index + 1;
     const bool firstOrLast = page == 1 || page == count;

@@ -12,7 +12,8 @@ class Console;
 // A mover run as the command line shows it. Nothing is asked: the existing output folder is
 // replaced only when "--replace" was given, and a failing step ends the run or is passed
 // over as "--on-error" says. Messages go to standard error with the path each failure
-// concerns; the done message is not shown, since the command line prints its own result; no
+// concerns, a redirect left out of a rules file on a line of its own; the done message is not
+// shown, since the command line prints its own result; no
 // file manager is opened. While the pages are written, standard error shows the count, the
 // total and the percentage when it is a terminal.
 class ConsoleMoverHost final : public MoverHost {
@@ -24,6 +25,7 @@ public:
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer stepFailed(const FileError& error, const QString& path) override;
     bool replaceExistingFolder(const QString& folder) override;
+    void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) override;
     void runDone(const QString&, MsgIcon) override {}
     bool stopRequested() override { return stop(); }
     void pageStarting(qsizetype index, qsizetype count) override;
@@ -34,10 +36,13 @@ public:
 
     // Whether the run started writing any page.
     bool pagesStarted() const { return sinceProgress.isValid(); }
+    // How many redirects the rules files left out, all kinds together.
+    qsizetype redirectsLeftOut() const { return leftOutCount; }
 
 private:
     Console& console;
     CommandLineRequest request;
     std::function<bool()> stop;
     QElapsedTimer sinceProgress;
+    qsizetype leftOutCount = 0;
 };
