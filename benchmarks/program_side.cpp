@@ -104,13 +104,14 @@ void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::s
                   });
 }
 
-void WriteRedirectPages(Meter& meter, const std::string& site) {
+void WriteRedirectPages(Meter& meter, const std::string& site, ListingDepth depth) {
     const QString folder = text(site);
     const MoverInputs inputs{.siteFolder = folder,
-                             .pageNames = ListPageFiles(folder).names,
+                             .pageNames = ListPageFiles(folder, depth).names,
                              .newAddress = text(kNewAddress),
                              .delay = kDelay,
-                             .delayGiven = true};
+                             .delayGiven = true,
+                             .depth = depth};
     SilentHost host;
     DiskFiles files;
     QString page;
