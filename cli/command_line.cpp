@@ -36,13 +36,11 @@ constexpr std::array<OptionDefinition, 12> kOptions{{
     {"list", "", kNone, "Print the page files a run would take, one per line."},
     {"address", "URL", kRuns, "The site's new address, used as given (no control characters)."},
     {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
-    {"recursive", "", kRuns | kList,
-     "Take the pages of FOLDER's subfolders too, into the same subfolders of the output."},
-    {"rules", "LIST", kRuns,
-     "Also write server rules files: apache, nginx, caddy, netlify, separated by commas."},
-    {"old-path", "PATH", kRuns, "The URL path of FOLDER on the old server, for --rules (/)."},
+    {"recursive", "", kRuns | kList, "Take the pages of subfolders too, into the same subfolders."},
+    {"rules", "LIST", kRuns, "Server rules files to write too: apache,nginx,caddy,netlify."},
+    {"old-path", "PATH", kRuns, "With --rules: FOLDER's URL path on the old server (/)."},
     {"replace", "", kRuns,
-     "Replace an existing output folder of plain files (and folders, with --recursive)."},
+     "Replace an existing output folder of plain files (folders: --recursive)."},
     {"on-error", "abort|ignore", kRuns,
      "At a failing step end the run (abort, the default) or go on."},
     {"help", "", kNone, "Print this help and exit."},
@@ -293,10 +291,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     QString text = QStringLiteral(
-        "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST] "
-        "[--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
-        "       zandrift --frames --address URL [--recursive] [--rules LIST] [--old-path PATH] "
-        "[--replace] [--on-error abort|ignore] FOLDER\n"
+        "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
+        "       zandrift --frames --address URL [--recursive] [--rules LIST]\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
         "       zandrift --list [--recursive] FOLDER\n"
         "       zandrift --help | --version\n"
         "Without arguments zandrift opens its window.\n"

@@ -40,8 +40,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const std::vector<Case> cases{
         {{"--help"},
          0,
-         "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST] "
-         "[--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER"},
+         "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]"},
         {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
         {{"--bogus", site}, 2, "Unknown option 'bogus'."},
         {{"--frames", "--address"}, 2, "Missing value after '--address'."},
