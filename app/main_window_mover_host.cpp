@@ -12,6 +12,12 @@ namespace {
 
 constexpr qint64 kRepaintIntervalMs = 50;
 
+QString progressCaption(const QString& address, qsizetype counter, qsizetype last) {
+    // One pass of arg(), so a "%2" in the address stays as it is.
+    return QStringLiteral("Zandrift - %1 - %2/%3")
+        .arg(address, QString::number(counter), QString::number(last));
+}
+
 } // namespace
 
 MainWindowMoverHost::MainWindowMoverHost(frmMain& window) : window(window) {}
@@ -24,8 +30,8 @@ bool MainWindowMoverHost::stopRequested() {
     return window.boxes().allDismissed();
 }
 
-void MainWindowMoverHost::setCaption(const QString& caption) {
-    window.setWindowTitle(ExactCaption(caption));
+void MainWindowMoverHost::pageStarting(qsizetype index, qsizetype count) {
+    window.setWindowTitle(ExactCaption(progressCaption(window.strNewAddress, index, count - 1)));
     repaintNowAndThen();
 }
 

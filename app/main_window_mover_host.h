@@ -6,15 +6,16 @@
 
 class frmMain;
 
-// The main window as a mover run sees it. While the run lasts the window system repaints
-// the window now and then, so the hourglass and the counting caption are seen, while all
-// user input waits until the run is over.
+// The main window as a mover run sees it. Each page starting shows in the caption as
+// "Zandrift - <new address> - <page>/<last page>", counted from 0. While the run lasts the
+// window system repaints the window now and then, so the hourglass and the counting caption
+// are seen, while all user input waits until the run is over.
 class MainWindowMoverHost final : public MoverHost {
 public:
     explicit MainWindowMoverHost(frmMain& window);
 
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
-    void setCaption(const QString& caption) override;
+    void pageStarting(qsizetype index, qsizetype count) override;
     void setBusyPointer(bool busy) override;
     void setFocus(MoverControl control) override;
     void openFileManager(const QString& folder) override;

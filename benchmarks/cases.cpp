@@ -144,6 +144,29 @@ void addRunCases(std::vector<Case>& cases, const SiteData& data, int pages) {
                      .prepare = makeSite});
 }
 
+// A run of a whole tree against a run of the same pages and other files in one folder.
+Case treeCase(const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string tree = data.treeSite(pages);
+    return {.name =
+                "redirect pages, engine, whole tree of " + count(pages) + " pages in 100 folders",
+            .ours = {"",
+                     [tree](Meter& m) {
+                         program::WriteRedirectPages(m, tree, ListingDepth::WholeTree);
+                     }},
+            .reference = {"the same pages in one folder",
+                          [site](Meter& m) {
+                              program::WriteRedirectPages(m, site);
+                          }},
+            .maxRatio = 1.3,
+            .output = tree + "/zandrifts",
+            .referenceOutput = site + "/zandrifts",
+            .prepare = [&data, pages] {
+                data.makeSite(pages);
+                data.makeTreeSite(pages);
+            }};
+}
+
 } // namespace
 
 std::vector<Case> AllCases(const SiteData& data) {
@@ -155,5 +178,6 @@ std::vector<Case> AllCases(const SiteData& data) {
     addRunCases(cases, data, 20000);
     addListingCases(cases, data, 100000);
     addRunCases(cases, data, 100000);
+    cases.push_back(treeCase(data, 100000));
     return cases;
 }

@@ -231,11 +231,15 @@ void RunCases(const std::vector<Case>& cases, int rounds, const std::string& pro
                     figures.peaks.push_back(double(sample.peakKiB));
                     figures.extras.push_back(double(sample.extraKiB));
                 }
-                if (!benchmark.output.empty()) {
-                    std::filesystem::rename(benchmark.output, aside(round, side));
+                const std::string& output = side == 1 && !benchmark.referenceOutput.empty()
+                                                ? benchmark.referenceOutput
+                                                : benchmark.output;
+                if (!output.empty()) {
+                    std::filesystem::rename(output, aside(round, side));
                 }
             }
-            if (round == 0 && !benchmark.output.empty() && !sameFiles(aside(0, 0), aside(0, 1))) {
+            if (round == 0 && !benchmark.output.empty() && benchmark.referenceOutput.empty() &&
+                !sameFiles(aside(0, 0), aside(0, 1))) {
                 std::printf("The two sides of \"%s\" wrote different files.\n",
                             benchmark.name.c_str());
             }

@@ -38,8 +38,10 @@ struct Side {
 // A case: the program's side against a reference, each run in fresh processes, in turns.
 // Its goals are the most ours may take: time as a multiple of the reference's, and memory
 // beyond what the process held before the work; 0 for no goal. `output` is a folder the
-// work leaves behind, moved aside after each run; `prepare` makes the case's data, in the
-// parent, before the case's first run.
+// work leaves behind, moved aside after each run, and compared file by file with the
+// reference's; `referenceOutput` is the reference's own when it writes other files elsewhere,
+// so there is nothing to compare. `prepare` makes the case's data, in the parent, before the
+// case's first run.
 struct Case {
     std::string name;
     Side ours;
@@ -47,6 +49,7 @@ struct Case {
     double maxRatio = 0;
     double maxExtraKiB = 0;
     std::string output = {};
+    std::string referenceOutput = {};
     std::function<void()> prepare = {};
 };
 

@@ -32,7 +32,7 @@ public:
     MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon) override {
         return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
     }
-    void setCaption(const QString&) override {}
+    void pageStarting(qsizetype, qsizetype) override {}
     void setBusyPointer(bool) override {}
     void setFocus(MoverControl) override {}
     void openFileManager(const QString&) override {}
@@ -104,13 +104,14 @@ void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::s
                   });
 }
 
-void WriteRedirectPages(Meter& meter, const std::string& site) {
+void WriteRedirectPages(Meter& meter, const std::string& site, ListingDepth depth) {
     const QString folder = text(site);
     const MoverInputs inputs{.siteFolder = folder,
-                             .pageNames = ListPageFiles(folder).names,
+                             .pageNames = ListPageFiles(folder, depth).names,
                              .newAddress = text(kNewAddress),
                              .delay = kDelay,
-                             .delayGiven = true};
+                             .delayGiven = true,
+                             .depth = depth};
     SilentHost host;
     DiskFiles files;
     QString page;

@@ -2,6 +2,8 @@
 
 #include "harness.h"
 
+#include "movers/page_listing.h"
+
 #include <string>
 
 // The program's side of the cases: its own code, run as the program runs it.
@@ -15,9 +17,10 @@ void List(Meter& meter, const std::string& folder);
 void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::string& emptyFolder,
                            const std::string& configFolder);
 
-// Writes the redirect pages of a site through the generator engine, with a host that
-// answers every box at once and shows nothing.
-void WriteRedirectPages(Meter& meter, const std::string& site);
+// Writes the redirect pages of a site, of its own pages or of its whole tree, through the
+// generator engine, with a host that answers every box at once and shows nothing.
+void WriteRedirectPages(Meter& meter, const std::string& site,
+                        ListingDepth depth = ListingDepth::Folder);
 
 // Clicks "Create Movers" in the main window, with the site's pages listed, an address and a
 // delay given, until the run has ended.

@@ -60,6 +60,13 @@ void makeOnce(const std::string& what, const std::function<void()>& make) {
     }
 }
 
+// Writes page `index` of a site of 8 KB pages, and its two other files, into `folder`.
+void writeSitePage(const std::string& folder, int index) {
+    writeFile(folder + '/' + pageName(index), pageText(index, 8192));
+    writeFile(folder + "/image-" + std::to_string(index) + ".png", "");
+    writeFile(folder + "/style-" + std::to_string(index) + ".css", "");
+}
+
 } // namespace
 
 void SiteData::makeSite(int pages) const {
@@ -67,9 +74,19 @@ void SiteData::makeSite(int pages) const {
     makeOnce(folder, [&] {
         std::filesystem::create_directories(folder);
         for (int index = 0; index < pages; ++index) {
-            writeFile(folder + '/' + pageName(index), pageText(index, 8192));
-            writeFile(folder + "/image-" + std::to_string(index) + ".png", "");
-            writeFile(folder + "/style-" + std::to_string(index) + ".css", "");
+            writeSitePage(folder, index);
+        }
+    });
+}
+
+void SiteData::makeTreeSite(int pages) const {
+    constexpr int kFolders = 100;
+    const std::string tree = treeSite(pages);
+    makeOnce(tree, [&] {
+        for (int index = 0; index < pages; ++index) {
+            const std::string folder = tree + "/part-" + std::to_string(index * kFolders / pages);
+            std::filesystem::create_directories(folder);
+            writeSitePage(folder, index);
         }
     });
 }

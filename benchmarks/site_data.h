@@ -13,6 +13,9 @@ public:
     // start, one in ten not ASCII) and twice as many other files.
     std::string site(int pages) const { return root + "/site-" + std::to_string(pages); }
     void makeSite(int pages) const;
+    // The pages and other files of site(pages) spread over 100 folders, a hundredth in each.
+    std::string treeSite(int pages) const { return root + "/tree-" + std::to_string(pages); }
+    void makeTreeSite(int pages) const;
     // The same pages, a quarter of them 64 to 200 KB, and no other files.
     std::string mixedSite(int pages) const { return root + "/mixed-" + std::to_string(pages); }
     void makeMixedSite(int pages) const;

@@ -13,7 +13,13 @@
 namespace {
 
 // The actions an option belongs to, as bits; an action's own option belongs to none.
-enum ActionBits : unsigned { kNone = 0, kMovers = 1, kFrames = 2, kRuns = kMovers | kFrames };
+enum ActionBits : unsigned {
+    kNone = 0,
+    kMovers = 1,
+    kFrames = 2,
+    kList = 4,
+    kRuns = kMovers | kFrames,
+};
 
 // One option of the command line: its name, its value's name in the help, the actions it
 // belongs to and its line of help.
@@ -24,13 +30,17 @@ struct OptionDefinition {
     const char* description;
 };
 
-constexpr std::array<OptionDefinition, 9> kOptions{{
+constexpr std::array<OptionDefinition, 12> kOptions{{
     {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
     {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
     {"list", "", kNone, "Print the page files a run would take, one per line."},
     {"address", "URL", kRuns, "The site's new address, used as given (no control characters)."},
     {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
-    {"replace", "", kRuns, "Replace an existing output folder that holds only plain files."},
+    {"recursive", "", kRuns | kList, "Take the pages of subfolders too, into the same subfolders."},
+    {"rules", "LIST", kRuns, "Server rules files to write too: apache,nginx,caddy,netlify."},
+    {"old-path", "PATH", kRuns, "With --rules: FOLDER's URL path on the old server (/)."},
+    {"replace", "", kRuns,
+     "Replace an existing output folder of plain files (folders: --recursive)."},
     {"on-error", "abort|ignore", kRuns,
      "At a failing step end the run (abort, the default) or go on."},
     {"help", "", kNone, "Print this help and exit."},
@@ -46,7 +56,7 @@ struct ActionOption {
 constexpr std::array<ActionOption, 3> kActions{{
     {"movers", CommandLineAction::Movers, kMovers},
     {"frames", CommandLineAction::Frames, kFrames},
-    {"list", CommandLineAction::List, kNone},
+    {"list", CommandLineAction::List, kList},
 }};
 
 QString optionText(const char* name) {
@@ -155,6 +165,68 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
     return {};
 }
 
+// The kinds of rules files a "--rules" list names, in its order, each once.
+QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
+    for (const QString& name : list.split(u',')) {
+        const QList<ServerRulesKind>& known = ServerRulesKinds();
+        const auto kind =
+            std::find_if(known.cbegin(), known.cend(),
+                         [&](const ServerRulesKind& each) { return each.name == name; });
+        if (kind == known.cend()) {
+            return QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by "
+                                  "commas, not ") +
+                   quoted(name) + u'.';
+        }
+        if (std::none_of(kinds.cbegin(), kinds.cend(),
+                         [&](const ServerRulesKind& each) { return each.name == name; })) {
+            kinds << *kind;
+        }
+    }
+    return {};
+}
+
+// Whether a URL path is plain: from "/", without an empty, "." or ".." part before its end, a
+// control character or a line break, so the servers match it as it is written.
+bool isPlainUrlPath(const QString& path) {
+    if (!path.startsWith(u'/') || std::any_of(path.cbegin(), path.cend(), breaksTheLine)) {
+        return false;
+    }
+    const QStringList parts = path.split(u'/');
+    return std::none_of(parts.cbegin() + 1, parts.cend() - 1,
+                        [](const QString& part) {
+                            return part.isEmpty() || part == u"." || part == u"..";
+                        }) &&
+           parts.last() != u"." && parts.last() != u"..";
+}
+
+// The rules files and the old path, with the folder's subfolders or without. Fills `request`;
+// returns the fault found, if any.
+QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
+    if (parser.isSet(QStringLiteral("recursive"))) {
+        request.depth = ListingDepth::WholeTree;
+    }
+    if (parser.isSet(QStringLiteral("rules"))) {
+        if (const QString fault =
+                readRulesKinds(parser.value(QStringLiteral("rules")), request.rulesKinds);
+            !fault.isEmpty()) {
+            return fault;
+        }
+    }
+    if (parser.isSet(QStringLiteral("old-path"))) {
+        if (request.rulesKinds.isEmpty()) {
+            return QStringLiteral("--old-path goes only with --rules.");
+        }
+        const QString oldPath = parser.value(QStringLiteral("old-path"));
+        if (!isPlainUrlPath(oldPath)) {
+            return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
+                                  "\".\" or \"..\" parts, not ") +
+                   quoted(oldPath) + u'.';
+        }
+        request.oldPath = oldPath.endsWith(u'/') ? oldPath : oldPath + u'/';
+    }
+    return {};
+}
+
 ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOption& action) {
     CommandLineRequest request;
     request.action = action.action;
@@ -165,6 +237,9 @@ ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOptio
         if (const QString fault = readRunOptions(parser, request); !fault.isEmpty()) {
             return refused(fault);
         }
+    }
+    if (const QString fault = readTreeOptions(parser, request); !fault.isEmpty()) {
+        return refused(fault);
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty()) {
@@ -216,10 +291,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 
 QString UsageText() {
     QString text = QStringLiteral(
-        "Usage: zandrift --movers --address URL --delay N [--replace] [--on-error abort|ignore] "
-        "FOLDER\n"
-        "       zandrift --frames --address URL [--replace] [--on-error abort|ignore] FOLDER\n"
-        "       zandrift --list FOLDER\n"
+        "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
+        "       zandrift --frames --address URL [--recursive] [--rules LIST]\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
+        "       zandrift --list [--recursive] FOLDER\n"
         "       zandrift --help | --version\n"
         "Without arguments zandrift opens its window.\n"
         "\n"

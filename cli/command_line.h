@@ -1,5 +1,9 @@
 #pragma once
 
+#include "movers/page_listing.h"
+#include "movers/server_rules.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +23,9 @@ struct CommandLineRequest {
     std::int16_t delay = 0;
     bool replace = false;
     OnStepFailure onStepFailure = OnStepFailure::Abort;
+    ListingDepth depth = ListingDepth::Folder; // WholeTree with "--recursive"
+    QList<ServerRulesKind> rulesKinds;         // "--rules", in the order given, each once
+    QString oldPath = QStringLiteral("/");     // "--old-path", ending in "/"
 };
 
 // A command line read: the request, or the one-line reason why it is unusable.
@@ -31,7 +38,9 @@ struct ParsedCommandLine {
 // gives them). "--help" and "--version" win over everything else; otherwise exactly one of
 // "--movers", "--frames" and "--list" is needed, with only the options that belong to it, each
 // at most once, and one existing folder. An address is refused when it is blank or holds a
-// control character (a line break above all), which would break the one-line page.
+// control character (a line break above all), which would break the one-line page. "--rules"
+// takes kinds of rules files by name, separated by commas; "--old-path" a URL path from "/",
+// and only with "--rules".
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage forms and one line per option, as "--help" prints them.

@@ -20,9 +20,35 @@
 
 namespace {
 
+// "1 page", "2 pages" and so on.
+QString counted(qsizetype count, const QString& one, const QString& many) {
+    return QString::number(count) + u' ' + (count == 1 ? one : many);
+}
+
 QString pages(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 page")
-                      : QString::number(count) + QStringLiteral(" pages");
+    return counted(count, QStringLiteral("page"), QStringLiteral("pages"));
+}
+
+// "Wrote N pages to OUTPUT", with the rules files written beside them and how many redirects
+// they left out.
+QString summary(qsizetype pagesWritten, const QString& outputFolder,
+                const CommandLineRequest& request, qsizetype redirectsLeftOut) {
+    QString text =
+        QStringLiteral("Wrote ") + pages(pagesWritten) + QStringLiteral(" to ") + outputFolder;
+    if (request.rulesKinds.isEmpty()) {
+        return text;
+    }
+    QStringList files;
+    for (const ServerRulesKind& kind : request.rulesKinds) {
+        files << kind.fileName;
+    }
+    text += QStringLiteral(", with the rules files ") + files.join(QStringLiteral(", "));
+    if (redirectsLeftOut > 0) {
+        text += QStringLiteral(" (") +
+                counted(redirectsLeftOut, QStringLiteral("redirect"), QStringLiteral("redirects")) +
+                QStringLiteral(" left out)");
+    }
+    return text;
 }
 
 // Every page line of standard output reached it, or the user learns that it did not.
@@ -34,12 +60,16 @@ int printed(Console& console) {
     return kExitFailure;
 }
 
-// The page files of the request's folder; nothing, and the user told why, when the folder
-// cannot be read to its end.
+// The page files of the request's folder, or of its whole tree; nothing, and the user told why,
+// when a folder cannot be read to its end.
 std::optional<PageFileList> listedPages(const CommandLineRequest& request, Console& console) {
-    PageFileList pages = ListPageFiles(request.folder);
+    PageFileList pages = ListPageFiles(request.folder, request.depth);
     if (pages.readError != 0) {
-        console.tell(ReadableText(request.folder) + QStringLiteral(" cannot be read: ") +
+        const QString folder =
+            pages.unreadableFolder.isEmpty()
+                ? ReadableText(request.folder)
+                : ReadableText(Module1::AddBackslash(request.folder)) + pages.unreadableFolder;
+        console.tell(folder + QStringLiteral(" cannot be read: ") +
                      QString::fromStdString(std::generic_category().message(pages.readError)) +
                      u'.');
         return std::nullopt;
@@ -74,32 +104,32 @@ int writePages(const CommandLineRequest& request, Console& console) {
                              .pageNames = names,
                              .newAddress = request.address,
                              .delay = request.delay,
-                             .delayGiven = true};
+                             .delayGiven = true,
+                             .depth = request.depth,
+                             .rulesKinds = request.rulesKinds,
+                             .oldPath = request.oldPath};
     const StopSignals stopSignals;
-    ConsoleMoverHost host(console, request, kind.doneMessage, names.size(),
-                          [&stopSignals] { return stopSignals.received(); });
+    ConsoleMoverHost host(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;
-    MoverRun run(kind, host, files);
     QString page;
-    run.run(inputs, page);
+    const MoverOutcome outcome = MoverRun(kind, host, files).run(inputs, page);
     console.clearProgress();
 
     const QString outputFolder =
         ReadableText(Module1::AddBackslash(request.folder) + kind.folderName);
-    const qsizetype written = run.pagesWritten();
-    if (host.completed() && host.failedSteps() == 0) {
-        console.print(QStringLiteral("Wrote ") + pages(written) + QStringLiteral(" to ") +
-                      outputFolder);
+    if (outcome.end == MoverEnd::Completed && outcome.failedSteps == 0) {
+        console.print(
+            summary(outcome.pagesWritten, outputFolder, request, host.redirectsLeftOut()));
         return printed(console);
     }
     // What is left of a run that ended early: whole pages only.
-    const QString left = QString::number(written) + QStringLiteral(" of ") + pages(names.size()) +
-                         QStringLiteral(" written to ") + outputFolder + u'.';
-    if (stopSignals.received()) {
+    const QString left = QString::number(outcome.pagesWritten) + QStringLiteral(" of ") +
+                         pages(names.size()) + QStringLiteral(" written to ") + outputFolder + u'.';
+    if (outcome.end == MoverEnd::Stopped) {
         console.tell(QStringLiteral("Stopped: ") + left);
         return kExitSignalBase + stopSignals.signalNumber();
     }
-    if (host.pagesStarted() > 0) {
+    if (host.pagesStarted()) {
         console.tell(left);
     }
     return kExitFailure;

@@ -11,16 +11,10 @@ constexpr qint64 kProgressIntervalMs = 100;
 } // namespace
 
 ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
-                                   QString doneMessage, qsizetype pageCount,
                                    std::function<bool()> stop)
-    : console(console), request(request), doneMessage(std::move(doneMessage)), pageCount(pageCount),
-      stop(std::move(stop)) {}
+    : console(console), request(request), stop(std::move(stop)) {}
 
 MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon /*icon*/) {
-    if (buttons == MsgButtons::OK && text == doneMessage) {
-        done = true;
-        return MsgAnswer::OK;
-    }
     console.tell(text);
     switch (buttons) {
     case MsgButtons::YesNo:
@@ -33,7 +27,6 @@ MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgI
 }
 
 MsgAnswer ConsoleMoverHost::stepFailed(const FileError& error, const QString& path) {
-    ++failures;
     console.tell(error.message() + QStringLiteral(": ") + ReadableText(path));
     return request.onStepFailure == OnStepFailure::Ignore ? MsgAnswer::Ignore : MsgAnswer::Abort;
 }
@@ -46,15 +39,21 @@ bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
     return request.replace;
 }
 
-void ConsoleMoverHost::setCaption(const QString& /*caption*/) {
-    ++started;
-    const bool firstOrLast = started == 1 || started == pageCount;
+void ConsoleMoverHost::redirectsLeftOut(const QString& rulesFile,
+                                        const QList<LeftOutRedirect>& leftOut) {
+    for (const LeftOutRedirect& redirect : leftOut) {
+        console.tell(ReadableText(LeftOutRedirectMessage(rulesFile, redirect)));
+    }
+    leftOutCount += leftOut.size();
+}
+
+void ConsoleMoverHost::pageStarting(qsizetype index, qsizetype count) {
+    const qsizetype page = index + 1;
+    const bool firstOrLast = page == 1 || page == count;
     if (!firstOrLast && sinceProgress.isValid() && sinceProgress.elapsed() < kProgressIntervalMs) {
         return;
     }
     sinceProgress.start();
-    console.showProgress(QStringLiteral("Page %1/%2 (%3%)")
-                             .arg(started)
-                             .arg(pageCount)
-                             .arg(started * 100 / pageCount));
+    console.showProgress(
+        QStringLiteral("Page %1/%2 (%3%)").arg(page).arg(count).arg(page * 100 / count));
 }

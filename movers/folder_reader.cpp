@@ -25,6 +25,14 @@ FolderReader::FolderReader(const OpenFolder& folder) {
     open(::openat(folder.descriptor(), ".", kReadingFlags));
 }
 
+FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
+    if (parent.directory == nullptr) {
+        failure = EBADF;
+        return;
+    }
+    open(::openat(parent.descriptor(), name.constData(), kReadingFlags | O_NOFOLLOW));
+}
+
 FolderReader::~FolderReader() {
     if (directory != nullptr) {
         ::closedir(directory);

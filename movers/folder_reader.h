@@ -15,6 +15,9 @@ public:
     explicit FolderReader(const QByteArray& path);
     // The open folder; it is read through a new descriptor of the same folder.
     explicit FolderReader(const OpenFolder& folder);
+    // The subfolder `name` of the folder `parent` reads, never reached through a link: a link
+    // fails with ELOOP, anything else that is not a folder with ENOTDIR.
+    FolderReader(const FolderReader& parent, const QByteArray& name);
     ~FolderReader();
     FolderReader(const FolderReader&) = delete;
     FolderReader& operator=(const FolderReader&) = delete;

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,44 +30,80 @@ QString refusalOf(const OpenFolder& parent, const QByteArray& name, const OpenFo
     }
 }
 
-// Whether an entry is a plain file, a link never counting as one.
-bool isPlainFile(int folder, const dirent& entry) {
-    if (entry.d_type != DT_UNKNOWN) {
-        return entry.d_type == DT_REG;
+enum class EntryType { PlainFile, Folder, Other };
+
+// An entry's own type, a link never counting as a file or a folder.
+EntryType typeOf(int folder, const dirent& entry) {
+    unsigned char type = entry.d_type;
+    if (type == DT_UNKNOWN) {
+        struct stat status {};
+        if (::fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
+            type = S_ISREG(status.st_mode) ? DT_REG : S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN;
+        }
     }
-    struct stat status {};
-    return ::fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISREG(status.st_mode);
+    return type == DT_REG   ? EntryType::PlainFile
+           : type == DT_DIR ? EntryType::Folder
+                            : EntryType::Other;
+}
+
+const QString kUnreadable = QStringLiteral("it cannot be read");
+
+// Reads what the folder holds into `fileNames` and `subfolders`; gives why it keeps the output
+// folder from being replaced, or nothing. `path` is its raw path in the output folder ("" or
+// ending in "/").
+QString readContents(FolderReader& reader, const QByteArray& path, ListingDepth depth,
+                     QByteArrayList& fileNames, std::vector<ReplacedSubfolder>& subfolders) {
+    std::vector<std::pair<QByteArray, EntryType>> entries;
+    while (const dirent* entry = reader.next()) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..") {
+            entries.emplace_back(name, typeOf(reader.descriptor(), *entry));
+        }
+    }
+    if (reader.error() != 0) {
+        return kUnreadable;
+    }
+    std::sort(entries.begin(), entries.end());
+    for (const auto& [name, type] : entries) {
+        if (type == EntryType::PlainFile) {
+            fileNames << name;
+        } else if (type == EntryType::Folder && depth == ListingDepth::WholeTree) {
+            FolderReader folder(reader, name);
+            ReplacedSubfolder subfolder{name, {}, {}};
+            const QString refusal = readContents(folder, path + name + '/', depth,
+                                                 subfolder.fileNames, subfolder.subfolders);
+            if (!refusal.isEmpty()) {
+                return refusal;
+            }
+            subfolders.push_back(std::move(subfolder));
+        } else {
+            return QStringLiteral("it holds \"%1\", which is not a plain file")
+                       .arg(QFile::decodeName(path + name)) +
+                   (depth == ListingDepth::WholeTree ? QStringLiteral(" or folder") : QString());
+        }
+    }
+    return {};
 }
 
 FolderReplacement refused(QString refusal) {
-    return {std::move(refusal), {}, {}};
+    return {std::move(refusal), {}, {}, {}};
 }
 
 } // namespace
 
-FolderReplacement PlanFolderReplacement(const OpenFolder& parent, const QByteArray& name) {
+FolderReplacement PlanFolderReplacement(const OpenFolder& parent, const QByteArray& name,
+                                        ListingDepth depth) {
     OpenFolder folder = parent.subfolder(name);
     if (!folder.isOpen()) {
         return refused(refusalOf(parent, name, folder));
     }
     FolderReader reader(folder);
-    QByteArrayList plainFiles;
-    QByteArrayList others;
-    while (const dirent* entry = reader.next()) {
-        const QByteArray entryName(entry->d_name);
-        if (entryName != "." && entryName != "..") {
-            (isPlainFile(reader.descriptor(), *entry) ? plainFiles : others) << entryName;
-        }
+    FolderReplacement replacement{{}, {}, {}, {}};
+    const QString refusal =
+        readContents(reader, {}, depth, replacement.fileNames, replacement.subfolders);
+    if (!refusal.isEmpty()) {
+        return refused(refusal);
     }
-    if (reader.error() != 0) {
-        return refused(QStringLiteral("it cannot be read"));
-    }
-    if (!others.isEmpty()) {
-        const QByteArray first = *std::min_element(others.cbegin(), others.cend());
-        return refused(QStringLiteral("it holds \"%1\", which is not a plain file")
-                           .arg(QFile::decodeName(first)));
-    }
-    std::sort(plainFiles.begin(), plainFiles.end());
-    return {{}, std::move(folder), std::move(plainFiles)};
+    replacement.folder = std::move(folder);
+    return replacement;
 }

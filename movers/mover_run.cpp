@@ -1,12 +1,8 @@
 #include "movers/mover_run.h"
 
 #include "movers/folder_replacement.h"
-#include "movers/mover_page_assembly.h"
-#include "movers/page_address.h"
 #include "movers/page_listing.h"
-#include "movers/page_title.h"
 #include "movers/path_joiners.h"
-#include "movers/undecodable_names.h"
 
 #include <QFile>
 
@@ -26,63 +22,55 @@ private:
     MoverHost& host;
 };
 
-QString progressCaption(const QString& address, qsizetype counter, qsizetype last) {
-    // One pass of arg(), so a "%2" in the address stays as it is.
-    return QStringLiteral("Zandrift - %1 - %2/%3")
-        .arg(address, QString::number(counter), QString::number(last));
-}
-
-// The operation, noting in `succeeded` whether it succeeded.
-template <typename Operation> auto notingSuccess(Operation operation, bool& succeeded) {
-    return [operation, &succeeded] {
-        std::optional<FileError> failure = operation();
-        succeeded = !failure;
-        return failure;
-    };
-}
-
 } // namespace
 
 MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
     : kind(std::move(kind)), host(host), files(files) {}
 
-void MoverRun::run(const MoverInputs& inputs, QString& page) {
+MoverOutcome MoverRun::run(const MoverInputs& inputs, QString& page) {
+    outcome = {};
+    depth = inputs.depth;
+    pageFolders.clear();
+    pagesWritten.clear();
+    if (runSteps(inputs, page) == Flow::Next) {
+        outcome.end = MoverEnd::Completed;
+        end();
+    }
+    return outcome;
+}
+
+MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
     if (!inputsGiven(inputs)) {
-        return;
+        return Flow::Stop;
     }
     // A site folder that cannot be opened fails the first step that needs it.
     site = OpenFolder::atPath(inputs.siteFolder);
     if (!toldOfUndecodablePages()) {
-        return;
+        return Flow::Stop;
     }
-    {
-        const BusyPointer busy(host);
-        outputName = QFile::encodeName(kind.folderName);
-        outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
-        const Flow folder = attempt([this] { return files.createFolder(site, outputName); },
-                                    outputFolder, AccessError::OffersReplacement);
-        if (folder == Flow::Stop) {
-            return;
-        }
-        // Opened again by its name, never through a link: a page step in a folder that cannot
-        // be opened fails as opening it failed.
-        output = site.subfolder(outputName);
-        if (writePages(inputs, page) == Flow::Stop) {
-            return;
-        }
+    const BusyPointer busy(host);
+    outputName = QFile::encodeName(kind.folderName);
+    outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
+    if (attempt([this] { return files.createFolder(site, outputName); }, outputFolder,
+                AccessError::OffersReplacement) == Flow::Stop) {
+        return Flow::Stop;
     }
-    end();
+    // Opened again by its name, never through a link: a page step in a folder that cannot be
+    // opened fails as opening it failed.
+    output = site.subfolder(outputName);
+    if (writePages(inputs, page) == Flow::Stop) {
+        return Flow::Stop;
+    }
+    return writeRulesFiles(inputs);
 }
 
 bool MoverRun::inputsGiven(const MoverInputs& inputs) {
     if (inputs.newAddress.isEmpty()) {
-        host.MsgBox(QStringLiteral("Give a new address."), MsgButtons::OK, MsgIcon::Critical);
-        host.setFocus(MoverControl::NewAddress);
+        host.inputMissing(MoverControl::NewAddress);
         return false;
     }
     if (kind.needsDelay && !inputs.delayGiven) {
-        host.MsgBox(QStringLiteral("Give a delay in seconds"), MsgButtons::OK, MsgIcon::Critical);
-        host.setFocus(MoverControl::Delay);
+        host.inputMissing(MoverControl::Delay);
         return false;
     }
     return true;
@@ -91,100 +79,67 @@ bool MoverRun::inputsGiven(const MoverInputs& inputs) {
 // The page list leaves out the page files whose names are not valid UTF-8; the user learns
 // which before the run goes on without them.
 bool MoverRun::toldOfUndecodablePages() {
-    const QByteArrayList undecodable = UndecodablePageFiles(site);
+    const QByteArrayList undecodable = UndecodablePageFiles(site, depth);
     if (undecodable.isEmpty()) {
         return true;
     }
-    host.MsgBox(UndecodablePagesMessage(undecodable), MsgButtons::OK, MsgIcon::Information);
-    return !host.stopRequested();
+    host.undecodablePages(undecodable);
+    return !stopAsked();
 }
 
 MoverRun::Flow MoverRun::offerReplacement() {
-    if (!host.replaceExistingFolder(outputFolder) || host.stopRequested()) {
+    const bool replace = host.replaceExistingFolder(outputFolder);
+    if (stopAsked() || !replace) {
         return Flow::Stop;
     }
-    const FolderReplacement plan = PlanFolderReplacement(site, outputName);
+    const FolderReplacement plan = PlanFolderReplacement(site, outputName, depth);
     if (plan.refused()) {
-        host.MsgBox(outputFolder + QStringLiteral(" cannot be replaced because ") + plan.refusal +
-                        u'.',
-                    MsgButtons::OK, MsgIcon::Critical);
+        host.replacementRefused(outputFolder, plan.refusal);
         return Flow::Stop;
     }
-    return replaceOutputFolder(plan.folder, plan.fileNames);
+    return replaceOutputFolder(plan);
 }
 
-// The files are deleted from the folder that was checked, and the folder itself by its name,
-// which removes only an empty folder and never goes through a link.
-MoverRun::Flow MoverRun::replaceOutputFolder(const OpenFolder& folder,
-                                             const QByteArrayList& fileNames) {
-    for (const QByteArray& name : fileNames) {
-        const QString path = AddBackslash(outputFolder) + QFile::decodeName(name);
-        if (attempt([&] { return files.removeFile(folder, name); }, path) == Flow::Stop) {
-            return Flow::Stop;
-        }
-    }
-    if (attempt([this] { return files.removeFolder(site, outputName); }, outputFolder) ==
-        Flow::Stop) {
+// The output folder is emptied through the descriptor that was checked, then removed by its
+// name, which removes only an empty folder and never goes through a link, and made again.
+MoverRun::Flow MoverRun::replaceOutputFolder(const FolderReplacement& plan) {
+    if (emptyFolder(plan.folder, outputFolder, plan.fileNames, plan.subfolders) == Flow::Stop ||
+        attempt([this] { return files.removeFolder(site, outputName); }, outputFolder) ==
+            Flow::Stop) {
         return Flow::Stop;
     }
     return attempt([this] { return files.createFolder(site, outputName); }, outputFolder);
 }
 
-MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
-    const qsizetype last = inputs.pageNames.size() - 1;
-    for (qsizetype counter = 0; counter <= last; ++counter) {
-        if (host.stopRequested()) {
+// Deletes the plain files of the folder at `path`, then its subfolders depth first, each
+// opened from it without following a link, emptied and removed by its name in it.
+MoverRun::Flow MoverRun::emptyFolder(const OpenFolder& folder, const QString& path,
+                                     const QByteArrayList& fileNames,
+                                     const std::vector<ReplacedSubfolder>& subfolders) {
+    for (const QByteArray& name : fileNames) {
+        const QString filePath = AddBackslash(path) + QFile::decodeName(name);
+        if (attempt([&] { return files.removeFile(folder, name); }, filePath) == Flow::Stop) {
             return Flow::Stop;
         }
-        host.setCaption(progressCaption(inputs.newAddress, counter, last));
-        if (writePage(inputs, inputs.pageNames.at(counter), page) == Flow::Stop) {
+    }
+    for (const ReplacedSubfolder& subfolder : subfolders) {
+        const QString subfolderPath = AddBackslash(path) + QFile::decodeName(subfolder.name);
+        if (emptyFolder(folder.subfolder(subfolder.name), subfolderPath, subfolder.fileNames,
+                        subfolder.subfolders) == Flow::Stop ||
+            attempt([&] { return files.removeFolder(folder, subfolder.name); }, subfolderPath) ==
+                Flow::Stop) {
             return Flow::Stop;
         }
     }
-    return host.stopRequested() ? Flow::Stop : Flow::Next;
-}
-
-MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& name, QString& page) {
-    const Module1::PageTitle title =
-        Module1::ReadPageTitle(site, name, AddBackslash(inputs.siteFolder) + name);
-    MoverPage assembled =
-        AssembleMoverPage(kind, title, inputs.delay, PageAddress(inputs.newAddress, name));
-    page = std::move(assembled.text);
-    return writePageFile(name, assembled.bytes);
-}
-
-// Open, write and close, each with its own failure box. Retrying the write or the close
-// starts the page file afresh, so a page is never written over a part of itself. A page whose
-// write failed is not closed but dropped, so it is left absent, never partial.
-MoverRun::Flow MoverRun::writePageFile(const QString& name, const QByteArray& bytes) {
-    const QString target = AddBackslash(outputFolder) + name;
-    const QByteArray fileName = QFile::encodeName(name);
-    Flow flow = Flow::Again;
-    bool closed = false;
-    while (flow == Flow::Again) {
-        flow = attempt([&] { return files.openPageFile(output, fileName); }, target);
-        bool written = false;
-        if (flow == Flow::Next) {
-            flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, written),
-                               target);
-        }
-        if (flow == Flow::Next && written) {
-            flow = attemptOnce(notingSuccess([this] { return files.closePageFile(); }, closed),
-                               target);
-        }
-    }
-    files.discardPageFile();
-    if (closed) {
-        ++wholePages;
-    }
-    return flow;
+    return Flow::Next;
 }
 
 void MoverRun::end() {
     if (!kind.saysDoneBeforeOpening) {
         host.openFileManager(outputFolder);
     }
-    host.MsgBox(kind.doneMessage, MsgButtons::OK, kind.doneIcon);
+    host.runDone(kind.doneMessage, kind.doneIcon);
+    // The run is complete; a stop asked for now only leaves out what the window does next.
     if (host.stopRequested()) {
         return;
     }
@@ -214,15 +169,20 @@ MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
         return offerReplacement();
     }
     const MsgAnswer answer = host.stepFailed(*failure, path);
-    if (host.stopRequested()) {
-        return Flow::Stop;
+    const Flow flow = stopAsked()                   ? Flow::Stop
+                      : answer == MsgAnswer::Ignore ? Flow::Next
+                      : answer == MsgAnswer::Retry  ? Flow::Again
+                                                    : Flow::Stop;
+    if (flow != Flow::Again) {
+        ++outcome.failedSteps;
     }
-    switch (answer) {
-    case MsgAnswer::Ignore:
-        return Flow::Next;
-    case MsgAnswer::Retry:
-        return Flow::Again;
-    default:
-        return Flow::Stop;
+    return flow;
+}
+
+bool MoverRun::stopAsked() {
+    if (!host.stopRequested()) {
+        return false;
     }
+    outcome.end = MoverEnd::Stopped;
+    return true;
 }

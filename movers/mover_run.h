@@ -6,28 +6,49 @@
 #include "movers/open_folder.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
+#include <vector>
+
+struct FolderReplacement;
+struct ReplacedSubfolder;
+
+// How a mover run ended.
+enum class MoverEnd {
+    Completed, // past every step; failing steps may have been passed over (Ignore)
+    Aborted,   // early: an input was missing, a failing step was aborted, or an existing output
+               // folder was not replaced
+    Stopped,   // early, because the host asked it to stop (a signal, the program closing)
+};
+
+// What a mover run did.
+struct MoverOutcome {
+    MoverEnd end = MoverEnd::Aborted;
+    qsizetype pagesWritten = 0; // the pages written whole
+    qsizetype failedSteps = 0;  // the steps that failed and were passed over or aborted
+};
 
 // One run of a mover command: it checks the inputs, tells of page files whose names cannot
 // be listed, makes the output folder (offering to replace an existing one), writes one page
-// per listed page file with a counting caption and the hourglass, and ends as its kind says.
+// per listed page file with the hourglass, telling the host as each page starts, writes the
+// server rules files asked for, and ends as its kind says. Pages of subfolders go into the
+// same subfolders of the output folder, each made as a step when its first page comes.
 // Every failing file operation goes to one handler: Retry runs the operation again (a page
 // from its start), Ignore goes on with the next one, Abort ends the run and keeps the pages
 // written. A page file is either complete or absent. The host may stop the run at any page
 // or box, as Abort does. The site folder is opened once, and everything the run reads or
 // changes is reached from it by name, so nobody who can write in the site folder can lead the
-// run outside its output folder by putting a link in the way.
+// run outside its output folder by putting a link in the way. The run tells its host what it
+// does as it goes, and returns how it ended.
 class MoverRun {
 public:
     MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
 
     // Runs the command on the inputs; `page` is the page text buffer, which holds the last
     // page assembled afterwards.
-    void run(const MoverInputs& inputs, QString& page);
-    // The pages that the run wrote whole, so far.
-    qsizetype pagesWritten() const { return wholePages; }
+    MoverOutcome run(const MoverInputs& inputs, QString& page);
 
 private:
     // What comes after a step: the next one, the same one again, or the end of the run.
@@ -36,14 +57,32 @@ private:
     enum class AccessError { OffersReplacement, IsOrdinary };
     using Step = std::function<std::optional<FileError>()>;
 
+    // A folder on the path of the page being written: its path relative to the site folder,
+    // and the folder open in the site folder and in the output folder.
+    struct PageFolder {
+        QString path;
+        OpenFolder site;
+        OpenFolder output;
+    };
+
+    Flow runSteps(const MoverInputs& inputs, QString& page);
     bool inputsGiven(const MoverInputs& inputs);
     bool toldOfUndecodablePages();
     Flow offerReplacement();
-    Flow replaceOutputFolder(const OpenFolder& folder, const QByteArrayList& fileNames);
-    Flow writePages(const MoverInputs& inputs, QString& page);
-    Flow writePage(const MoverInputs& inputs, const QString& name, QString& page);
-    Flow writePageFile(const QString& name, const QByteArray& bytes);
+    Flow replaceOutputFolder(const FolderReplacement& plan);
+    Flow emptyFolder(const OpenFolder& folder, const QString& path, const QByteArrayList& fileNames,
+                     const std::vector<ReplacedSubfolder>& subfolders);
     void end();
+    // Whether the host asks the run to stop; the run then ends as stopped.
+    bool stopAsked();
+
+    // mover_run_output.cpp: the pages, their folders and the rules files.
+    Flow writePages(const MoverInputs& inputs, QString& page);
+    Flow writePage(const MoverInputs& inputs, const QString& relativePath, QString& page);
+    Flow openFoldersOf(const QString& relativePath);
+    Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
+                   const QByteArray& bytes, bool& written);
+    Flow writeRulesFiles(const MoverInputs& inputs);
 
     // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
     // the step concerns.
@@ -56,9 +95,12 @@ private:
     MoverKind kind;
     MoverHost& host;
     MoverFiles& files;
+    ListingDepth depth = ListingDepth::Folder;
     OpenFolder site;
     QByteArray outputName; // the output folder's name in the site folder
     QString outputFolder;  // its path, as the user is told of it
     OpenFolder output;
-    qsizetype wholePages = 0;
+    std::vector<PageFolder> pageFolders; // from the site folder down; none for its own pages
+    QStringList pagesWritten;            // relative paths, kept when rules files are asked for
+    MoverOutcome outcome;
 };

@@ -1,28 +1,25 @@
 #include "movers/page_listing.h"
 
 #include "movers/folder_reader.h"
+#include "movers/mover_kinds.h"
+#include "movers/name_sorter.h"
 #include "movers/path_joiners.h"
+#include "movers/undecodable_names.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <cstdint>
+#include <cerrno>
 #include <cstring>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace {
 
 char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-bool isAscii(QByteArrayView name) {
-    return std::all_of(name.begin(), name.end(), [](char c) { return uchar(c) < 0x80; });
 }
 
 // The "*.htm*" rule on a raw name: any bytes, ".htm", any bytes, letters compared without
@@ -59,115 +56,140 @@ bool holdsWildcards(const QString& folderText) {
     return folderText.contains(u'*') || folderText.contains(u'?');
 }
 
-// Sorts names as QString::compare with Qt::CaseInsensitive orders them, names equal but for
-// case by their exact text. Most page names are ASCII; for two of them that order is the
-// order of their lower-cased bytes, which are kept one after another in one buffer, their
-// first eight also in one number that settles most comparisons. Any other pair is compared
-// by QString::compare.
-class NameSorter {
-public:
-    void add(QByteArrayView utf8) {
-        if (!isAscii(utf8)) {
-            names.push_back({QString::fromUtf8(utf8), 0, -1, 0});
-            return;
-        }
-        const auto keyAt = std::uint32_t(keys.size());
-        keys.append(utf8.data(), size_t(utf8.size()));
-        std::transform(keys.begin() + keyAt, keys.end(), keys.begin() + keyAt, asciiLower);
-        std::uint64_t head = 0;
-        for (qsizetype at = 0; at < 8; ++at) {
-            head = head << 8 | (at < utf8.size() ? uchar(keys[keyAt + size_t(at)]) : 0);
-        }
-        names.push_back(
-            {QString::fromLatin1(utf8), head, std::int64_t(keyAt), std::uint32_t(utf8.size())});
+// Whether the entry is a folder itself, a link to one never counting as one.
+bool isFolder(int folder, const dirent& entry) {
+    if (entry.d_type != DT_UNKNOWN) {
+        return entry.d_type == DT_DIR;
     }
+    struct stat status {};
+    return fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(status.st_mode);
+}
 
-    QStringList sorted() {
-        std::sort(names.begin(), names.end(),
-                  [this](const Name& a, const Name& b) { return before(a, b); });
-        QStringList texts;
-        texts.reserve(qsizetype(names.size()));
-        for (Name& name : names) {
-            texts << std::move(name.text);
-        }
-        return texts;
-    }
+// Whether a subfolder that did not open is simply not there to list: gone since it was read,
+// or something other than a folder (a link above all) put in its place.
+bool isNoFolder(int error) {
+    return error == ENOENT || error == ENOTDIR || error == ELOOP;
+}
 
-private:
-    struct Name {
-        QString text;
-        std::uint64_t head; // the first eight lower-cased bytes, the first most significant
-        std::int64_t keyAt; // where its lower-cased bytes begin in `keys`; -1 when not ASCII
-        std::uint32_t keySize;
-    };
+// The output folders of both kinds, which a listing of a whole tree does not enter.
+bool isOutputFolder(QByteArrayView name) {
+    static const QByteArrayList outputs{QFile::encodeName(RedirectPages().folderName),
+                                        QFile::encodeName(FramedForwardPages().folderName)};
+    return outputs.contains(name);
+}
 
-    std::string_view key(const Name& name) const {
-        return std::string_view(keys).substr(size_t(name.keyAt), name.keySize);
-    }
-
-    bool before(const Name& a, const Name& b) const {
-        int order = 0;
-        if (a.keyAt < 0 || b.keyAt < 0) {
-            order = QString::compare(a.text, b.text, Qt::CaseInsensitive);
-        } else if (a.head != b.head) {
-            order = a.head < b.head ? -1 : 1;
-        } else {
-            order = key(a).compare(key(b));
-        }
-        return order != 0 ? order < 0 : a.text < b.text;
-    }
-
-    std::string keys;
-    std::vector<Name> names;
+// Where a folder stands in a listing: its path relative to the listed folder, as text and raw
+// ("" or ending in "/"), and whether that path can be named as text.
+struct Place {
+    QString path;
+    QByteArray rawPath;
+    bool decodable = true;
+    bool top = true;
 };
 
-// Calls `take` with the raw name of each page file the reader finds; gives the system's error
-// number when the folder cannot be read to its end, 0 when it was.
-template <typename Take> int forEachPageFile(FolderReader& folder, Take take) {
-    while (const dirent* entry = folder.next()) {
-        const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
-        if (!name.startsWith('.') && isPageFileName(name) &&
-            isRegularFile(folder.descriptor(), *entry)) {
-            take(name);
+// One listing of a folder and, for a whole tree, of its subfolders, depth first.
+class PageListing {
+public:
+    // `namesWanted`: whether the page files that can be named are wanted, or only the others.
+    PageListing(ListingDepth depth, bool namesWanted) : depth(depth), namesWanted(namesWanted) {}
+
+    // Lists the folder the reader reads, standing at `place`; false when a folder could not
+    // be read to its end, and the result then holds only why.
+    bool list(FolderReader& folder, const Place& place) {
+        NameSorter pages;
+        NameSorter namedFolders;
+        QByteArrayList otherFolders; // not to be named, or not sorted as no names are wanted
+        while (const dirent* entry = folder.next()) {
+            const QByteArrayView name(entry->d_name, qsizetype(std::strlen(entry->d_name)));
+            if (name.startsWith('.')) {
+                continue;
+            }
+            if (depth == ListingDepth::WholeTree && isFolder(folder.descriptor(), *entry)) {
+                if (place.top && isOutputFolder(name)) {
+                    continue;
+                }
+                if (namesWanted && place.decodable && name.isValidUtf8()) {
+                    namedFolders.add(name);
+                } else {
+                    otherFolders << name.toByteArray();
+                }
+            } else if (isPageFileName(name) && isRegularFile(folder.descriptor(), *entry)) {
+                if (!place.decodable || !name.isValidUtf8()) {
+                    result.undecodable << place.rawPath + name.toByteArray();
+                } else if (namesWanted) {
+                    pages.add(name);
+                }
+            }
         }
+        if (folder.error() != 0) {
+            return failed(folder.error(), place);
+        }
+        QStringList names = pages.sorted();
+        if (!place.path.isEmpty()) {
+            for (QString& name : names) {
+                name.prepend(place.path);
+            }
+        }
+        result.names.append(std::move(names));
+        for (const QString& name : namedFolders.sorted()) {
+            if (!enter(folder, name.toUtf8(), place)) {
+                return false;
+            }
+        }
+        for (const QByteArray& name : otherFolders) {
+            if (!enter(folder, name, place)) {
+                return false;
+            }
+        }
+        return true;
     }
-    return folder.error();
-}
+
+    PageFileList result;
+
+private:
+    bool enter(const FolderReader& parent, const QByteArray& name, const Place& place) {
+        const bool decodable = place.decodable && name.isValidUtf8();
+        const Place inner{decodable ? place.path + QString::fromUtf8(name) + u'/' : QString(),
+                          place.rawPath + name + '/', decodable, false};
+        FolderReader subfolder(parent, name);
+        if (isNoFolder(subfolder.error())) {
+            return true;
+        }
+        return list(subfolder, inner);
+    }
+
+    bool failed(int error, const Place& place) {
+        result = {};
+        result.readError = error;
+        result.unreadableFolder = ReadableFileName(place.rawPath.chopped(place.top ? 0 : 1));
+        return false;
+    }
+
+    ListingDepth depth;
+    bool namesWanted;
+};
 
 } // namespace
 
-PageFileList ListPageFiles(const QString& folderText) {
+PageFileList ListPageFiles(const QString& folderText, ListingDepth depth) {
     if (holdsWildcards(folderText) || folderText.contains(QChar(0))) {
         return {};
     }
     FolderReader folder(QFile::encodeName(Module1::AddBackslash(folderText)));
-    PageFileList pages;
-    NameSorter names;
-    pages.readError = forEachPageFile(folder, [&](QByteArrayView name) {
-        if (name.isValidUtf8()) {
-            names.add(name);
-        } else {
-            pages.undecodable << name.toByteArray();
-        }
-    });
-    if (pages.readError != 0) {
-        return {{}, {}, pages.readError};
-    }
-    pages.names = names.sorted();
-    std::sort(pages.undecodable.begin(), pages.undecodable.end());
-    return pages;
+    PageListing listing(depth, true);
+    listing.list(folder, {});
+    std::sort(listing.result.undecodable.begin(), listing.result.undecodable.end());
+    return std::move(listing.result);
 }
 
-QByteArrayList UndecodablePageFiles(const OpenFolder& folder) {
+QByteArrayList UndecodablePageFiles(const OpenFolder& folder, ListingDepth depth) {
     FolderReader reader(folder);
-    QByteArrayList undecodable;
-    if (forEachPageFile(reader, [&](QByteArrayView name) {
-            if (!name.isValidUtf8()) {
-                undecodable << name.toByteArray();
-            }
-        }) != 0) {
+    PageListing listing(depth, false);
+    if (!listing.list(reader, {})) {
         return {};
     }
+    QByteArrayList& undecodable = listing.result.undecodable;
     std::sort(undecodable.begin(), undecodable.end());
     return undecodable;
 }

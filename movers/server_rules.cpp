@@ -17,3 +17,8 @@ const QList<ServerRulesKind>& ServerRulesKinds() {
     };
     return kinds;
 }
+
+QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut) {
+    return rulesFile + QStringLiteral(" leaves out ") + leftOut.oldPath + QStringLiteral(": ") +
+           leftOut.reason + u'.';
+}

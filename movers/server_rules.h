@@ -36,6 +36,9 @@ struct ServerRulesKind {
     ServerRulesWriter write = nullptr;
 };
 
+// "<rules file> leaves out <old path>: <reason>."
+QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut);
+
 // The four kinds, in the order above.
 const QList<ServerRulesKind>& ServerRulesKinds();
 

@@ -32,12 +32,15 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString url = QStringLiteral("http://new.example/");
     const QString onlyOne = QStringLiteral("Give only one of --movers, --frames and --list.");
     const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
+    const QString badRules =
+        QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by commas, ");
+    const QString badOldPath = QStringLiteral(
+        "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, ");
 
     const std::vector<Case> cases{
         {{"--help"},
          0,
-         "Usage: zandrift --movers --address URL --delay N [--replace] [--on-error abort|ignore] "
-         "FOLDER"},
+         "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]"},
         {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
         {{"--bogus", site}, 2, "Unknown option 'bogus'."},
         {{"--frames", "--address"}, 2, "Missing value after '--address'."},
@@ -63,6 +66,19 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
         {{"--list", site, "extra"}, 2, "Unexpected argument 'extra'."},
         {{"--list", missing}, 2, u'\'' + missing + "' does not exist."},
         {{"--list", file}, 2, u'\'' + file + "' is not a folder."},
+        {{"--list", "--recursive", site}, 0, "A.htm"},
+        {{"--list", "--rules", "nginx", site}, 2, "--rules does not go with --list."},
+        {{"--frames", "--address", url, "--rules", "nginx,iis", site}, 2, badRules + "not 'iis'."},
+        {{"--frames", "--address", url, "--rules", "", site}, 2, badRules + "not ''."},
+        {{"--frames", "--address", url, "--old-path", "/old/", site},
+         2,
+         "--old-path goes only with --rules."},
+        {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "old/", site},
+         2,
+         badOldPath + "not 'old/'."},
+        {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "/a/../b", site},
+         2,
+         badOldPath + "not '/a/../b'."},
     };
     for (const Case& expected : cases) {
         SCOPED_TRACE(expected.arguments.join(u' ').toStdString());

@@ -19,15 +19,14 @@ TEST(ConsoleProgress, IsOneLineOnATerminalClearedBeforeMessagesAndNothingElsewhe
         Console console(out, err, terminal);
         CommandLineRequest request;
         request.onStepFailure = OnStepFailure::Ignore;
-        ConsoleMoverHost host(console, request, QStringLiteral("done"), 2, [] { return false; });
+        ConsoleMoverHost host(console, request, [] { return false; });
 
-        host.setCaption(QStringLiteral("first page"));
+        host.pageStarting(0, 2);
         EXPECT_EQ(
             host.stepFailed(FileError::fromNumber(61), QStringLiteral("/site/zandrifts/a.htm")),
             MsgAnswer::Ignore);
-        host.setCaption(QStringLiteral("second page"));
-        EXPECT_EQ(host.MsgBox(QStringLiteral("done"), MsgButtons::OK, MsgIcon::None),
-                  MsgAnswer::OK);
+        host.pageStarting(1, 2);
+        host.runDone(QStringLiteral("done"), MsgIcon::None);
         console.clearProgress();
 
         EXPECT_EQ(err.data(), terminal ? clear + "Page 1/2 (50%)" + clear + failure + clear +

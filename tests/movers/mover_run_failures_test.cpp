@@ -33,8 +33,8 @@ protected:
     }
     // Runs `action` when the run comes to the second page, b.htm.
     void atTheSecondPage(std::function<void()> action) {
-        host.onCaption([action](const QString& caption) {
-            if (caption.endsWith(QStringLiteral(" - 1/2"))) {
+        host.onPageStarting([action](qsizetype index) {
+            if (index == 1) {
                 action();
             }
         });
@@ -124,7 +124,7 @@ TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_TRUE(QFileInfo(output(QStringLiteral("b.htm/inside"))).isDir());
     EXPECT_EQ(ReadFile(output(QStringLiteral("c.htm"))), expectedPage(QStringLiteral("c.htm")));
-    EXPECT_EQ(pagesWritten, 2);
+    EXPECT_EQ(outcome.pagesWritten, 2);
     expectOnlyOutputChanged(RedirectPages());
 }
 
@@ -138,7 +138,7 @@ TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) 
                                             QStringLiteral("Error 76: Path not found")}));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(host.failedPaths, QStringList(2, output(tooLong)));
-    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/2"));
+    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("1 of 3"));
     expectStoppedWithoutEnding();
     expectOnlyOutputChanged(RedirectPages());
 }
@@ -177,7 +177,7 @@ TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
     EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
-    EXPECT_EQ(pagesWritten, 1);
+    EXPECT_EQ(outcome.pagesWritten, 1);
     expectStoppedWithoutEnding();
 }
 
@@ -215,7 +215,7 @@ TEST_F(MoverFailuresTest, AFailedCloseLeavesThatPageOut) {
                                             QStringLiteral("I'm done!")}));
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
-    EXPECT_EQ(pagesWritten, 2);
+    EXPECT_EQ(outcome.pagesWritten, 2);
 }
 
 TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {
@@ -236,4 +236,77 @@ TEST_F(MoverFailuresTest, AStopAskedForWhileABoxIsShownEndsTheRunWhateverTheAnsw
     EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full")}));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     expectStoppedWithoutEnding();
+}
+
+// How a run ended, as the engine returns it to its front end.
+TEST_F(MoverFailuresTest, TheRunReturnsHowItEndedWithThePagesWrittenAndTheFailedSteps) {
+    struct Case {
+        const char* name;
+        std::function<void()> script;
+        MoverEnd end;
+        qsizetype pagesWritten;
+        qsizetype failedSteps;
+    };
+    const Case cases[] = {
+        {"completed", [this] { host.answer(MsgAnswer::OK); }, MoverEnd::Completed, 3, 0},
+        {"completed, a failed write ignored",
+         [this] {
+             fillTheDiskAtTheSecondPage(1);
+             host.answer(MsgAnswer::Ignore);
+             host.answer(MsgAnswer::OK);
+         },
+         MoverEnd::Completed, 2, 1},
+        {"aborted at a failed write",
+         [this] {
+             fillTheDiskAtTheSecondPage(2);
+             host.answer(MsgAnswer::Retry);
+             host.answer(MsgAnswer::Abort);
+         },
+         MoverEnd::Aborted, 1, 1},
+        {"aborted, the existing folder kept",
+         [this] {
+             QDir().mkpath(output());
+             host.answer(MsgAnswer::No);
+         },
+         MoverEnd::Aborted, 0, 0},
+        {"stopped at a page", [this] { atTheSecondPage([this] { host.stop = true; }); },
+         MoverEnd::Stopped, 2, 0},
+        {"stopped while a failure is shown",
+         [this] {
+             fillTheDiskAtTheSecondPage(1);
+             host.answer(MsgAnswer::Retry, [this] { host.stop = true; });
+         },
+         MoverEnd::Stopped, 1, 1},
+    };
+    for (const Case& expected : cases) {
+        SCOPED_TRACE(expected.name);
+        QDir(output()).removeRecursively();
+        host = ScriptedMoverHost();
+        expected.script();
+        run(RedirectPages(), inputs(names));
+        EXPECT_EQ(outcome.end, expected.end);
+        EXPECT_EQ(outcome.pagesWritten, expected.pagesWritten);
+        EXPECT_EQ(outcome.failedSteps, expected.failedSteps);
+    }
+}
+
+// A folder of the output is made as a step of its own, with the usual box and its path.
+TEST_F(MoverFailuresTest, AnOutputSubfolderThatCannotBeMadeIsAStepThatCanBeRetried) {
+    writeSitePage(QStringLiteral("docs/d.htm"), "<title>D</title>");
+    MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("docs/d.htm")});
+    given.depth = ListingDepth::WholeTree;
+    host.onPageStarting([this](qsizetype index) {
+        if (index == 1) {
+            files.fail(FaultyFiles::Operation::CreateFolder, 70);
+        }
+    });
+    host.answer(MsgAnswer::Retry);
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), given);
+
+    EXPECT_EQ(host.boxTexts(),
+              QStringList({QStringLiteral("Error 70: Permission denied"), "I'm done!"}));
+    EXPECT_EQ(host.failedPaths, QStringList(output(QStringLiteral("docs"))));
+    EXPECT_EQ(ReadFile(output(QStringLiteral("docs/d.htm"))),
+              RedirectBytes("D", "http://new.example/docs/d.htm"));
 }

@@ -1,7 +1,5 @@
 #include "mover_run_fixture.h"
 
-#include "movers/mover_run.h"
-
 #include <QDir>
 
 void MoverRunTest::SetUp() {
@@ -33,9 +31,7 @@ MoverInputs MoverRunTest::inputs(const QStringList& pageNames) const {
 
 void MoverRunTest::run(const MoverKind& kind, const MoverInputs& runInputs) {
     before = ReadFolderTree(root.path());
-    MoverRun moverRun(kind, host, files);
-    moverRun.run(runInputs, page);
-    pagesWritten = moverRun.pagesWritten();
+    outcome = MoverRun(kind, host, files).run(runInputs, page);
     EXPECT_TRUE(host.scriptUsedUp());
     EXPECT_FALSE(host.busy) << "the pointer is back to the default after every run";
 }

@@ -5,6 +5,7 @@
 #include "scripted_mover_host.h"
 
 #include "movers/mover_kinds.h"
+#include "movers/mover_run.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ protected:
     ScriptedMoverHost host;
     FaultyFiles files;
     QString page;
-    qsizetype pagesWritten = -1; // as the last run counted them
+    MoverOutcome outcome; // of the last run
     FolderTree before;
 };
 

@@ -1,6 +1,8 @@
 #include "mover_run_fixture.h"
 #include "support/qstring_printer.h"
 
+#include "movers/page_listing.h"
+
 #include <QDir>
 
 namespace {
@@ -24,11 +26,11 @@ TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
     host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(tenPages()));
 
-    QStringList expectedCaptions;
+    QStringList expectedStarts;
     for (int n = 0; n < 10; ++n) {
-        expectedCaptions << QStringLiteral("Zandrift - http://new.example/ - %1/9").arg(n);
+        expectedStarts << QStringLiteral("%1 of 10").arg(n);
     }
-    EXPECT_EQ(host.captions, expectedCaptions);
+    EXPECT_EQ(host.pagesStarting, expectedStarts);
     EXPECT_EQ(FolderEntries(outputPath(RedirectPages())), tenPages());
     for (const QString& name : tenPages()) {
         const QByteArray bytes = name.toUtf8();
@@ -60,7 +62,7 @@ TEST_F(MoverPagesTest, FramedPagesGoIntoTheirOwnFolderAndLeaveTheRedirectPagesAl
               FramedBytes("A", "http://new.example/a.htm"));
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("b.htm")),
               FramedBytes("B", "http://new.example/b.htm"));
-    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 1/1"));
+    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("1 of 2"));
     EXPECT_EQ(page, QStringLiteral("<html><head><title>B</title><frameset rows=\"100%\"><frame "
                                    "src=\"http://new.example/b.htm\" name=\"redirect\">"
                                    "</frameset>"));
@@ -115,7 +117,7 @@ TEST_F(MoverPagesTest, PageNamesAreEncodedWhereTheyCannotStandRawInTheAddress) {
                   RedirectBytes("T", "http://new.example/50%#?/" + encoded))
             << name.toStdString();
     }
-    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/50%#? - 8/8"));
+    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("8 of 9"));
 }
 
 TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
@@ -173,26 +175,86 @@ TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
     host.answer(MsgAnswer::OK);
     run(FramedForwardPages(), inputs(names));
 
-    EXPECT_EQ(host.captions.size(), 32770);
-    EXPECT_EQ(host.captions.at(32768),
-              QStringLiteral("Zandrift - http://new.example/ - 32768/32769"));
-    EXPECT_EQ(host.captions.last(), QStringLiteral("Zandrift - http://new.example/ - 32769/32769"));
+    EXPECT_EQ(host.pagesStarting.size(), 32770);
+    EXPECT_EQ(host.pagesStarting.at(32768), QStringLiteral("32768 of 32770"));
+    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("32769 of 32770"));
     EXPECT_EQ(FolderEntries(outputPath(FramedForwardPages())), names);
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("32769.htm")),
               FramedBytes(sitePath(QStringLiteral("32769.htm")).toUtf8(),
                           "http://new.example/32769.htm"));
 }
 
-TEST_F(MoverPagesTest, TheCaptionShowsTheAddressAsGivenEvenWithPercentSigns) {
+TEST_F(MoverPagesTest, PercentSignsInTheAddressStayAsGiven) {
     host.answer(MsgAnswer::OK);
     MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")});
     given.newAddress = QStringLiteral("http://new.example/%1%2%3/");
     run(FramedForwardPages(), given);
 
-    EXPECT_EQ(host.captions,
-              QStringList({QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 0/1"),
-                           QStringLiteral("Zandrift - http://new.example/%1%2%3/ - 1/1")}));
     EXPECT_EQ(
         written(FramedForwardPages(), QStringLiteral("b.htm")),
         FramedBytes(sitePath(QStringLiteral("b.htm")).toUtf8(), "http://new.example/%1%2%3/b.htm"));
+}
+
+// A whole tree: the output holds the same folders, made for the pages that need them, and each
+// page's address carries its path, every name encoded.
+TEST_F(MoverPagesTest, PagesOfSubfoldersGoIntoTheSameFoldersWithTheirPathsInTheAddress) {
+    writeSitePage(QStringLiteral("index.htm"), "<title>Home</title>");
+    writeSitePage(QStringLiteral("\u00DCber uns/team.htm"), "<title>Team</title>");
+    writeSitePage(QStringLiteral("\u00DCber uns/50%/sale#1.htm"), "<title>Sale</title>");
+    writeSitePage(QStringLiteral("img/logo.png"), "not a page");
+    MoverInputs given = inputs(ListPageFiles(sitePath(), ListingDepth::WholeTree).names);
+    given.depth = ListingDepth::WholeTree;
+    host.answer(MsgAnswer::OK);
+    run(RedirectPages(), given);
+
+    EXPECT_EQ(host.pagesStarting, QStringList({"0 of 3", "1 of 3", "2 of 3"}));
+    const QByteArray folder = "http://new.example/%C3%9Cber uns/";
+    EXPECT_EQ(
+        ReadFolderTree(outputPath(RedirectPages())),
+        FolderTree({
+            {"index.htm", RedirectBytes("Home", "http://new.example/index.htm")},
+            {"\u00DCber uns", "<folder>"},
+            {"\u00DCber uns/team.htm", RedirectBytes("Team", folder + "team.htm")},
+            {"\u00DCber uns/50%", "<folder>"},
+            {"\u00DCber uns/50%/sale#1.htm", RedirectBytes("Sale", folder + "50%25/sale%231.htm")},
+        }));
+    EXPECT_EQ(outcome.end, MoverEnd::Completed);
+    EXPECT_EQ(outcome.pagesWritten, 3);
+    expectOnlyOutputChanged(RedirectPages());
+}
+
+// Each rules file holds the pages written whole, and says what its kind leaves out.
+TEST_F(MoverPagesTest, RulesFilesFollowThePagesWrittenAndTellWhatTheyLeaveOut) {
+    const QStringList names{"index.htm", "price$5.htm", "unwritten.htm"};
+    for (const QString& name : names) {
+        writeSitePage(name, "<title>T</title>");
+    }
+    host.onPageStarting([this](qsizetype index) {
+        if (index == 2) {
+            files.fail(FaultyFiles::Operation::Write, 61);
+        }
+    });
+    host.answer(MsgAnswer::Ignore);
+    host.answer(MsgAnswer::OK);
+    host.answer(MsgAnswer::OK);
+    MoverInputs given = inputs(names);
+    given.rulesKinds = {ServerRulesKinds().at(1), ServerRulesKinds().at(3)}; // nginx, netlify
+    given.oldPath = QStringLiteral("/old/");
+    run(FramedForwardPages(), given);
+
+    EXPECT_EQ(host.boxTexts(), QStringList({"Error 61: Disk full",
+                                            "redirects.nginx leaves out /old/price$5.htm: nginx "
+                                            "reads \"$\" in an address as a variable.",
+                                            "done"}));
+    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Information);
+    EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("_redirects")),
+              "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: deploy this "
+              "_redirects file at the site's root.\n"
+              "/old/index.htm http://new.example/index.htm 301!\n"
+              "/old/ http://new.example/ 301!\n"
+              "/old/price%245.htm http://new.example/price$5.htm 301!\n");
+    EXPECT_TRUE(written(FramedForwardPages(), QStringLiteral("redirects.nginx"))
+                    .endsWith("location = \"/old/\" { return 301 "
+                              "\"http://new.example/$is_args$args\"; }\n"));
+    EXPECT_EQ(outcome.failedSteps, 1);
 }

@@ -26,7 +26,7 @@ public:
                : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Ignore
                                                          : MsgAnswer::OK;
     }
-    void setCaption(const QString&) override {}
+    void pageStarting(qsizetype, qsizetype) override {}
     void setBusyPointer(bool) override {}
     void setFocus(MoverControl) override {}
     void openFileManager(const QString&) override {}

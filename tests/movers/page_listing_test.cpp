@@ -1,3 +1,4 @@
+#include "movers/open_folder.h"
 #include "movers/page_listing.h"
 #include "support/qstring_printer.h"
 
@@ -71,4 +72,40 @@ TEST(PageListing, AFolderThatCannotBeReadToItsEndListsNothingAndTellsWhy) {
     EXPECT_TRUE(pages.names.isEmpty());
     EXPECT_EQ(ListPageFiles(unreadable.path() + QStringLiteral("/missing")).readError, ENOENT);
     EXPECT_EQ(ListPageFiles(QStringLiteral("/tmp")).readError, 0);
+}
+
+// A whole tree: each folder's own pages, then its subfolders, both in the page list's order.
+// Hidden folders, links to folders and the output folders directly inside are not entered; a
+// folder whose name is not UTF-8 takes everything below it out of the names.
+TEST(PageListing, ATreeListsEachFoldersPagesThenItsSubfoldersAndEntersNoHiddenLinkedOrOutput) {
+    const QTemporaryDir folder;
+    for (const char* page :
+         {"b.htm", "A.htm", "Zeta/z.htm", "alpha/B.htm", "alpha/a.htm", "alpha/deep/x.htm",
+          "alpha/deep/.hidden.htm", ".hidden/h.htm", "zandrifts/old.htm", "framedforward/old.htm",
+          "docs/zandrifts/kept.htm", "empty/notes.txt", "folder.htm/inside.htm"}) {
+        WriteFile(folder.filePath(QString::fromLatin1(page)), "<title>x</title>");
+    }
+    ASSERT_TRUE(QFile::link(folder.filePath("alpha"), folder.filePath("linked")));
+    ASSERT_TRUE(QFile::link(folder.filePath("b.htm"), folder.filePath("link.htm")));
+    const QByteArray raw = QFile::encodeName(folder.path()) + "/caf\xE9";
+    ASSERT_EQ(::mkdir(raw.constData(), 0755), 0);
+    ASSERT_EQ(::mkdir(raw + "/sub", 0755), 0);
+    WriteRawNamedFile(folder.path(), "caf\xE9/p.htm", "<title>lost</title>");
+    WriteRawNamedFile(folder.path(), "caf\xE9/sub/q.htm", "<title>lost</title>");
+
+    const PageFileList tree = ListPageFiles(folder.path(), ListingDepth::WholeTree);
+    EXPECT_EQ(tree.names, QStringList({"A.htm", "b.htm", "link.htm", "alpha/a.htm", "alpha/B.htm",
+                                       "alpha/deep/x.htm", "docs/zandrifts/kept.htm",
+                                       "folder.htm/inside.htm", "Zeta/z.htm"}));
+    const QByteArrayList lost{"caf\xE9/p.htm", "caf\xE9/sub/q.htm"};
+    EXPECT_EQ(tree.undecodable, lost);
+    EXPECT_EQ(UndecodablePageFiles(OpenFolder::atPath(folder.path()), ListingDepth::WholeTree),
+              lost);
+    EXPECT_EQ(ListPageFiles(folder.path()).names, QStringList({"A.htm", "b.htm", "link.htm"}));
+    // QTemporaryDir cannot remove what it cannot name.
+    for (const QByteArray& name : lost) {
+        ::unlink((QFile::encodeName(folder.path()) + '/' + name).constData());
+    }
+    ::rmdir((raw + "/sub").constData());
+    ::rmdir(raw.constData());
 }

@@ -29,11 +29,11 @@ MsgAnswer ScriptedMoverHost::stepFailed(const FileError& error, const QString& p
     return MoverHost::stepFailed(error, path);
 }
 
-void ScriptedMoverHost::setCaption(const QString& caption) {
-    events << QStringLiteral("caption: ") + caption;
-    captions << caption;
-    if (captionAction) {
-        captionAction(caption);
+void ScriptedMoverHost::pageStarting(qsizetype index, qsizetype count) {
+    pagesStarting << QStringLiteral("%1 of %2").arg(index).arg(count);
+    events << QStringLiteral("page ") + pagesStarting.last();
+    if (pageStartingAction) {
+        pageStartingAction(index);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "movers/page_redirects.h"
 #include "movers/server_rules.h"
 #include "support/qstring_printer.h"
 
@@ -88,5 +89,26 @@ TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
         EXPECT_FALSE(rules.bytes.contains('\r'));
         EXPECT_EQ(rules.bytes.count('\n'),
                   opening.count('\n') + kept.size() * linesPerRule(kind.name));
+    }
+}
+
+// A page redirects from its old path; the first index page of a folder its folder's path too.
+TEST(ServerRules, PagesRedirectFromTheirOldPathsAndTheFirstIndexPageAlsoFromItsFolder) {
+    const QList<Redirect> redirects = PageRedirects(
+        "/old/", "https://new.example/site",
+        {"Index.HTM", "index.html", "a b.htm", "caf\u00E9/x.htm", "caf\u00E9/INDEX.html"});
+    const QList<std::pair<QString, QString>> expected{
+        {"/old/Index.HTM", "https://new.example/site/Index.HTM"},
+        {"/old/", "https://new.example/site/"},
+        {"/old/index.html", "https://new.example/site/index.html"},
+        {"/old/a b.htm", "https://new.example/site/a b.htm"},
+        {"/old/caf\u00E9/x.htm", "https://new.example/site/caf%C3%A9/x.htm"},
+        {"/old/caf\u00E9/INDEX.html", "https://new.example/site/caf%C3%A9/INDEX.html"},
+        {"/old/caf\u00E9/", "https://new.example/site/caf%C3%A9/"},
+    };
+    ASSERT_EQ(redirects.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(redirects[i].oldPath, expected[i].first);
+        EXPECT_EQ(redirects[i].newAddress, expected[i].second);
     }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,4 +28,28 @@ public:
 
 private:
     pid_t child;
+};
+
+// An unreadable folder (above) mounted onto the folder `target` for as long as it lives, where
+// the system lets the test mount one (as root, outside a restricted container): a folder inside
+// a tree that opens but cannot be listed.
+class UnreadableSubfolder {
+public:
+    explicit UnreadableSubfolder(const QString& target) : target(QFile::encodeName(target)) {
+        mounted = ::mount(QFile::encodeName(unreadable.path()).constData(),
+                          this->target.constData(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~UnreadableSubfolder() {
+        if (mounted) {
+            ::umount2(target.constData(), MNT_DETACH);
+        }
+    }
+    UnreadableSubfolder(const UnreadableSubfolder&) = delete;
+    UnreadableSubfolder& operator=(const UnreadableSubfolder&) = delete;
+
+    bool mounted = false;
+
+private:
+    UnreadableFolder unreadable;
+    QByteArray target;
 };

@@ -1,10 +1,12 @@
 #include "odd_site.h"
 
+#include "cli/zandrift_program.h"
 #include "movers/page_address.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -73,18 +75,40 @@ QList<Redirect> OddSiteRedirects(const QString& oldPath) {
     return redirects;
 }
 
-QList<LeftOutRedirect> WriteMovedSite(const QString& folder, const ServerRulesKind& kind,
-                                      const QString& oldPath) {
+MovedSite MoveOddSite(const QString& folder, const QString& oldPath) {
     for (const QString& page : OddPages()) {
         const QString path = folder + u'/' + page;
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-        file.write("<html><body>moved</body></html>\n");
+        file.write("<html><head><title>An old page</title></head></html>\n");
     }
-    const ServerRules rules = kind.write(OddSiteRedirects(oldPath));
-    QFile file(folder + u'/' + kind.fileName);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(rules.bytes);
-    return rules.leftOut;
+    QStringList arguments{"--movers",  "--recursive",  "--rules", "apache,nginx,caddy,netlify",
+                          "--address", TypedAddress(), "--delay", "0"};
+    if (oldPath != u"/") {
+        arguments << QStringLiteral("--old-path") << oldPath;
+    }
+    const QString home = folder + QStringLiteral("-home");
+    QDir().mkpath(home);
+    const ProgramResult result = RunZandrift(arguments << folder, home);
+
+    MovedSite moved{folder + QStringLiteral("/zandrifts"), {}};
+    static const QRegularExpression leftOutLine(
+        QStringLiteral("^zandrift: (\\S+) leaves out (.+): [^:]+\\.$"));
+    qsizetype leftOut = 0;
+    for (const QString& line : result.errLines()) {
+        const QRegularExpressionMatch match = leftOutLine.match(line);
+        EXPECT_TRUE(match.hasMatch()) << line.toStdString();
+        moved.leftOut[match.captured(1)] << match.captured(2);
+        ++leftOut;
+    }
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(result.outLines(),
+              QStringList(QStringLiteral("Wrote %1 pages to %2, with the rules files .htaccess, "
+                                         "redirects.nginx, redirects.caddy, _redirects (%3 "
+                                         "redirects left out)")
+                              .arg(OddPages().size())
+                              .arg(moved.output)
+                              .arg(leftOut)));
+    return moved;
 }

@@ -2,6 +2,7 @@
 
 #include "movers/server_rules.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -24,8 +25,15 @@ const QStringList& OddPages();
 // path to the folder's new address.
 QList<Redirect> OddSiteRedirects(const QString& oldPath);
 
-// Writes the output folder into `folder` as a run would: a small page for every page of the
-// table, and the rules file of `kind` for the redirects from `oldPath`. Returns what the
-// writer left out.
-QList<LeftOutRedirect> WriteMovedSite(const QString& folder, const ServerRulesKind& kind,
-                                      const QString& oldPath);
+// What the real program made of the site.
+struct MovedSite {
+    QString output;                     // its output folder: the pages and the four rules files
+    QMap<QString, QStringList> leftOut; // by rules file, the old paths it left out
+};
+
+// Makes the site folder `folder` with a page for every page of the table and runs the real
+// program on it as a webmaster would: "zandrift --movers --recursive --rules
+// apache,nginx,caddy,netlify [--old-path PATH] --address ADDRESS --delay 0 FOLDER", the old
+// path given unless it is "/". Expects a run that wrote every page and every rules file, and
+// named on standard error each redirect a file left out.
+MovedSite MoveOddSite(const QString& folder, const QString& oldPath);

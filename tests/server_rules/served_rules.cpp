@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,10 +34,12 @@ void expectServedAt(const QString& oldPath, const QString& program, const Server
                           .rulesFile = root + oldPath + kind.fileName};
     QDir().mkpath(site.folder);
 
-    QStringList leftOut;
-    for (const LeftOutRedirect& left : WriteMovedSite(root + oldPath, kind, oldPath)) {
-        leftOut << left.oldPath;
-    }
+    // The output folder of the run, served where the old site was.
+    const MovedSite moved = MoveOddSite(folder.filePath(QStringLiteral("site")), oldPath);
+    const QString servedAt = root + oldPath.chopped(1);
+    QDir().mkpath(QFileInfo(servedAt).path());
+    ASSERT_TRUE(QDir().rename(moved.output, servedAt));
+    const QStringList leftOut = moved.leftOut.value(kind.fileName);
     QStringList expectedLeftOut;
     for (const QString& page : leftOutPages) {
         expectedLeftOut << oldPath + page;

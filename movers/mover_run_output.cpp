@@ -1,0 +1,153 @@
+// The output of a mover run: its pages, the folders they stand in, and the rules files.
+#include "movers/mover_run.h"
+
+#include "movers/mover_page_assembly.h"
+#include "movers/page_address.h"
+#include "movers/page_redirects.h"
+#include "movers/page_title.h"
+#include "movers/path_joiners.h"
+
+#include <QFile>
+
+using Module1::AddBackslash;
+
+namespace {
+
+// The operation, noting in `succeeded` whether it succeeded.
+template <typename Operation> auto notingSuccess(Operation operation, bool& succeeded) {
+    return [operation, &succeeded] {
+        std::optional<FileError> failure = operation();
+        succeeded = !failure;
+        return failure;
+    };
+}
+
+// The name of a page or folder: the last part of its relative path.
+QString lastName(const QString& relativePath) {
+    return relativePath.mid(relativePath.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
+MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
+    const qsizetype count = inputs.pageNames.size();
+    for (qsizetype index = 0; index < count; ++index) {
+        if (stopAsked()) {
+            return Flow::Stop;
+        }
+        host.pageStarting(index, count);
+        if (writePage(inputs, inputs.pageNames.at(index), page) == Flow::Stop) {
+            return Flow::Stop;
+        }
+    }
+    pageFolders.clear();
+    return stopAsked() ? Flow::Stop : Flow::Next;
+}
+
+MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath,
+                                   QString& page) {
+    if (openFoldersOf(relativePath) == Flow::Stop) {
+        return Flow::Stop;
+    }
+    const OpenFolder& siteFolder = pageFolders.empty() ? site : pageFolders.back().site;
+    const OpenFolder& outputSubfolder = pageFolders.empty() ? output : pageFolders.back().output;
+    const QString name = lastName(relativePath);
+    const Module1::PageTitle title =
+        Module1::ReadPageTitle(siteFolder, name, AddBackslash(inputs.siteFolder) + relativePath);
+    MoverPage assembled =
+        AssembleMoverPage(kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath));
+    page = std::move(assembled.text);
+    bool written = false;
+    const Flow flow = writeFile(outputSubfolder, AddBackslash(outputFolder) + relativePath,
+                                QFile::encodeName(name), assembled.bytes, written);
+    if (written) {
+        ++outcome.pagesWritten;
+        if (!inputs.rulesKinds.isEmpty()) {
+            pagesWritten << relativePath;
+        }
+    }
+    return flow;
+}
+
+// Holds open the folders on the page's path, in the site folder and in the output folder, and
+// makes each in the output folder as a step when a page first needs it. Pages come folder by
+// folder, so the folders of the last page mostly serve the next one as they are.
+MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
+    const qsizetype slash = relativePath.lastIndexOf(u'/');
+    const QStringView folder = QStringView(relativePath).first(qMax(slash, 0));
+    if (pageFolders.empty() ? folder.isEmpty() : folder == pageFolders.back().path) {
+        return Flow::Next;
+    }
+    QList<QStringView> paths; // each folder on the way, by its path relative to the site folder
+    for (qsizetype at = 0; !folder.isEmpty() && at <= folder.size(); ++at) {
+        if (at == folder.size() || folder[at] == u'/') {
+            paths << folder.first(at);
+        }
+    }
+    size_t kept = 0;
+    while (kept < pageFolders.size() && kept < size_t(paths.size()) &&
+           pageFolders[kept].path == paths[qsizetype(kept)]) {
+        ++kept;
+    }
+    pageFolders.erase(pageFolders.begin() + qsizetype(kept), pageFolders.end());
+    for (qsizetype at = qsizetype(kept); at < paths.size(); ++at) {
+        const QString path = paths[at].toString();
+        const QByteArray name = QFile::encodeName(lastName(path));
+        const OpenFolder& siteParent = pageFolders.empty() ? site : pageFolders.back().site;
+        const OpenFolder& outputParent = pageFolders.empty() ? output : pageFolders.back().output;
+        if (attempt([&] { return files.createFolder(outputParent, name); },
+                    AddBackslash(outputFolder) + path) == Flow::Stop) {
+            return Flow::Stop;
+        }
+        // Opened again by its name, never through a link, as the output folder itself.
+        pageFolders.push_back({path, siteParent.subfolder(name), outputParent.subfolder(name)});
+    }
+    return Flow::Next;
+}
+
+// Open, write and close, each with its own failure box. Retrying the write or the close
+// starts the file afresh, so a file is never written over a part of itself. A file whose
+// write failed is not closed but dropped, so it is left absent, never partial.
+MoverRun::Flow MoverRun::writeFile(const OpenFolder& folder, const QString& path,
+                                   const QByteArray& name, const QByteArray& bytes, bool& written) {
+    Flow flow = Flow::Again;
+    while (flow == Flow::Again) {
+        flow = attempt([&] { return files.openPageFile(folder, name); }, path);
+        bool filled = false;
+        if (flow == Flow::Next) {
+            flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, filled),
+                               path);
+        }
+        if (flow == Flow::Next && filled) {
+            flow =
+                attemptOnce(notingSuccess([this] { return files.closePageFile(); }, written), path);
+        }
+    }
+    files.discardPageFile();
+    return flow;
+}
+
+// One rules file of each kind asked for, with the redirects of the pages written whole, into
+// the output folder as a page is written. What a kind cannot hold is left out and told of.
+MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
+    if (inputs.rulesKinds.isEmpty()) {
+        return Flow::Next;
+    }
+    const QList<Redirect> redirects =
+        PageRedirects(inputs.oldPath, inputs.newAddress, pagesWritten);
+    for (const ServerRulesKind& rulesKind : inputs.rulesKinds) {
+        if (stopAsked()) {
+            return Flow::Stop;
+        }
+        const ServerRules rules = rulesKind.write(redirects);
+        if (!rules.leftOut.isEmpty()) {
+            host.redirectsLeftOut(rulesKind.fileName, rules.leftOut);
+        }
+        bool written = false;
+        if (writeFile(output, AddBackslash(outputFolder) + rulesKind.fileName,
+                      QFile::encodeName(rulesKind.fileName), rules.bytes, written) == Flow::Stop) {
+            return Flow::Stop;
+        }
+    }
+    return Flow::Next;
+}

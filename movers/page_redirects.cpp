@@ -1,0 +1,34 @@
+#include "movers/page_redirects.h"
+
+#include "movers/page_address.h"
+#include "movers/path_joiners.h"
+
+#include <QSet>
+
+namespace {
+
+bool isIndexPage(const QString& name) {
+    return name.compare(u"index.htm", Qt::CaseInsensitive) == 0 ||
+           name.compare(u"index.html", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+QList<Redirect> PageRedirects(const QString& oldPath, const QString& newAddress,
+                              const QStringList& pages) {
+    QList<Redirect> redirects;
+    QSet<QString> foldersRedirected;
+    for (const QString& page : pages) {
+        redirects.append({oldPath + page, PageAddress(newAddress, page)});
+        const qsizetype slash = page.lastIndexOf(u'/');
+        const QString folder = page.left(slash + 1); // "" or ending in "/"
+        if (isIndexPage(page.mid(slash + 1)) && !foldersRedirected.contains(folder)) {
+            foldersRedirected.insert(folder);
+            redirects.append(
+                {oldPath + folder, folder.isEmpty()
+                                       ? Module1::AddSlash(newAddress)
+                                       : PageAddress(newAddress, folder.chopped(1)) + u'/'});
+        }
+    }
+    return redirects;
+}
