@@ -3,18 +3,11 @@
 #include "cli/console.h"
 #include "movers/undecodable_names.h"
 
-namespace {
-
-// Progress is redrawn at most this often, and for the first and the last page.
-constexpr qint64 kProgressIntervalMs = 100;
-
-} // namespace
-
 ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
                                    QString doneMessage, qsizetype pageCount,
                                    std::function<bool()> stop)
-    : console(console), request(request), doneMessage(std::move(doneMessage)), pageCount(pageCount),
-      stop(std::move(stop)) {}
+    : console(console), request(request), doneMessage(std::move(doneMessage)),
+      stop(std::move(stop)), progress(console, pageCount) {}
 
 MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon /*icon*/) {
     if (buttons == MsgButtons::OK && text == doneMessage) {
@@ -47,14 +40,5 @@ bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
 }
 
 void ConsoleMoverHost::setCaption(const QString& /*caption*/) {
-    ++started;
-    const bool firstOrLast = started == 1 || started == pageCount;
-    if (!firstOrLast && sinceProgress.isValid() && sinceProgress.elapsed() < kProgressIntervalMs) {
-        return;
-    }
-    sinceProgress.start();
-    console.showProgress(QStringLiteral("Page %1/%2 (%3%)")
-                             .arg(started)
-                             .arg(pageCount)
-                             .arg(started * 100 / pageCount));
+    progress.advance();
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "cli/page_progress.h"
 #include "movers/mover_host.h"
-
-#include <QElapsedTimer>
 
 #include <functional>
 
@@ -37,16 +36,14 @@ public:
     // Whether the run came to its end, past every step.
     bool completed() const { return done; }
     qsizetype failedSteps() const { return failures; }
-    qsizetype pagesStarted() const { return started; }
+    qsizetype pagesStarted() const { return progress.count(); }
 
 private:
     Console& console;
     CommandLineRequest request;
     QString doneMessage;
-    qsizetype pageCount;
     std::function<bool()> stop;
     bool done = false;
     qsizetype failures = 0;
-    qsizetype started = 0;
-    QElapsedTimer sinceProgress;
+    PageProgress progress;
 };
