@@ -13,7 +13,13 @@
 namespace {
 
 // The actions an option belongs to, as bits; an action's own option belongs to none.
-enum ActionBits : unsigned { kNone = 0, kMovers = 1, kFrames = 2, kRuns = kMovers | kFrames };
+enum ActionBits : unsigned {
+    kNone = 0,
+    kMovers = 1,
+    kFrames = 2,
+    kCheck = 4,
+    kRuns = kMovers | kFrames,
+};
 
 // One option of the command line: its name, its value's name in the help, the actions it
 // belongs to and its line of help.
@@ -24,11 +30,13 @@ struct OptionDefinition {
     const char* description;
 };
 
-constexpr std::array<OptionDefinition, 9> kOptions{{
+constexpr std::array<OptionDefinition, 10> kOptions{{
     {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
     {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
     {"list", "", kNone, "Print the page files a run would take, one per line."},
-    {"address", "URL", kRuns, "The site's new address, used as given (no control characters)."},
+    {"check", "", kNone, "Print the pages not found at the new address; write nothing."},
+    {"address", "URL", kRuns | kCheck,
+     "The site's new address, used as given (no control characters)."},
     {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
     {"replace", "", kRuns, "Replace an existing output folder that holds only plain files."},
     {"on-error", "abort|ignore", kRuns,
@@ -43,10 +51,11 @@ struct ActionOption {
     unsigned bit;
 };
 
-constexpr std::array<ActionOption, 3> kActions{{
+constexpr std::array<ActionOption, 4> kActions{{
     {"movers", CommandLineAction::Movers, kMovers},
     {"frames", CommandLineAction::Frames, kFrames},
     {"list", CommandLineAction::List, kNone},
+    {"check", CommandLineAction::Check, kCheck},
 }};
 
 QString optionText(const char* name) {
@@ -120,8 +129,8 @@ QString strayOption(const QCommandLineParser& parser, const ActionOption& action
     return {};
 }
 
-// The options of a run: the address, the delay of redirect pages, and what to do at a
-// failure. Fills `request`; returns the fault found, if any.
+// The options of a run or a check: the address, the delay of redirect pages, and what to do
+// at a failure. Fills `request`; returns the fault found, if any.
 QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
     if (!parser.isSet(QStringLiteral("address"))) {
         return QStringLiteral("--address URL is missing.");
@@ -206,10 +215,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     };
     const auto action = std::find_if(kActions.cbegin(), kActions.cend(), given);
     if (action == kActions.cend()) {
-        return refused(QStringLiteral("Give one of --movers, --frames and --list."));
+        return refused(QStringLiteral("Give one of --movers, --frames, --list and --check."));
     }
     if (std::count_if(kActions.cbegin(), kActions.cend(), given) > 1) {
-        return refused(QStringLiteral("Give only one of --movers, --frames and --list."));
+        return refused(QStringLiteral("Give only one of --movers, --frames, --list and --check."));
     }
     return readAction(parser, *action);
 }
@@ -220,6 +229,7 @@ QString UsageText() {
         "FOLDER\n"
         "       zandrift --frames --address URL [--replace] [--on-error abort|ignore] FOLDER\n"
         "       zandrift --list FOLDER\n"
+        "       zandrift --check --address URL FOLDER\n"
         "       zandrift --help | --version\n"
         "Without arguments zandrift opens its window.\n"
         "\n"
@@ -234,6 +244,7 @@ QString UsageText() {
     }
     text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
                            "early or a step failed,\n2 for bad usage, 128 + N when signal N "
-                           "stopped the run (130 for Ctrl+C).");
+                           "stopped the run (130 for Ctrl+C).\nWith --check: 0 when every "
+                           "page was found at the new address, 1 when any was not.");
     return text;
 }

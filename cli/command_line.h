@@ -7,7 +7,7 @@
 #include <optional>
 
 // What the command line asks for.
-enum class CommandLineAction { Movers, Frames, List, Help, Version };
+enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
 
 // What a run does when one of its steps fails: end there, or go on with the next step.
 enum class OnStepFailure { Abort, Ignore };
@@ -29,9 +29,9 @@ struct ParsedCommandLine {
 
 // Reads the program's arguments (the program name first, as QCoreApplication::arguments()
 // gives them). "--help" and "--version" win over everything else; otherwise exactly one of
-// "--movers", "--frames" and "--list" is needed, with only the options that belong to it, each
-// at most once, and one existing folder. An address is refused when it is blank or holds a
-// control character (a line break above all), which would break the one-line page.
+// "--movers", "--frames", "--list" and "--check" is needed, with only the options that belong
+// to it, each at most once, and one existing folder. An address is refused when it is blank or
+// holds a control character (a line break above all), which would break the one-line page.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage forms and one line per option, as "--help" prints them.
