@@ -39,7 +39,8 @@ struct Side {
 // Its goals are the most ours may take: time as a multiple of the reference's, and memory
 // beyond what the process held before the work; 0 for no goal. `output` is a folder the
 // work leaves behind, moved aside after each run; `prepare` makes the case's data, in the
-// parent, before the case's first run.
+// parent, before the case's first run. `requests`, when given, is how many requests one run
+// of either side makes; the figures then show requests per second too.
 struct Case {
     std::string name;
     Side ours;
@@ -48,6 +49,7 @@ struct Case {
     double maxExtraKiB = 0;
     std::string output = {};
     std::function<void()> prepare = {};
+    int requests = 0;
 };
 
 // A program started with its standard output on a pipe.
