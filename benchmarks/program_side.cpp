@@ -136,18 +136,16 @@ void CreateMoversInMainWindow(Meter& meter, const std::string& site,
 void CheckPages(Meter& meter, const std::string& site, int port) {
     EnsureCoreApplication();
     const QStringList names = ListPageFiles(text(site)).names;
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    Console console(out, err, false);
+    QBuffer output; // standard output and standard error both, kept for a failure's report
+    output.open(QIODevice::WriteOnly);
+    Console console(output, output, false);
     CheckOutcome outcome;
     meter.measure([&] {
         outcome = ::CheckPages(QStringLiteral("http://127.0.0.1:%1/").arg(port), names, console);
     });
     if (outcome.found != names.size()) {
         std::fprintf(stderr, "the check found %lld of %lld pages:\n%s", qlonglong(outcome.found),
-                     qlonglong(names.size()), out.data().left(2000).constData());
+                     qlonglong(names.size()), output.data().left(2000).constData());
         std::exit(1);
     }
 }
