@@ -1,8 +1,13 @@
 #include "cases.h"
 
 #include "baselines.h"
+#include "core_application.h"
+#include "plain_clients.h"
 #include "program_side.h"
+#include "web_server.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -167,6 +172,51 @@ Case treeCase(const SiteData& data, int pages) {
             }};
 }
 
+// A plain client's HEAD requests for every page of a site, 8 at a time; ends the process
+// with exit status 1 when a page was not found.
+Side plainClient(std::string label, const std::string& site, const std::string& server,
+                 int (*client)(int, const std::vector<std::string>&, int)) {
+    return {std::move(label), [site, server, client](Meter& m) {
+                EnsureCoreApplication();
+                const std::vector<std::string> names = baseline::ListPages(site);
+                int found = 0;
+                m.measure([&] { found = client(web_server::Port(server), names, 8); });
+                if (found != int(names.size())) {
+                    std::fprintf(stderr, "the plain client found %d of %zu pages\n", found,
+                                 names.size());
+                    std::exit(1);
+                }
+            }};
+}
+
+// `zandrift --check` of a site's pages at nginx serving that site, against plain clients
+// making the same HEAD requests: with Qt Network (the goal) and on sockets of their own.
+void addCheckCases(std::vector<Case>& cases, const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string server = data.folderFor("check-server");
+    const auto prepare = [&data, pages, site, server] {
+        data.makeSite(pages);
+        web_server::Start(server, site);
+    };
+    const Side check{"", [site, server](Meter& m) {
+                         program::CheckPages(m, site, web_server::Port(server));
+                     }};
+    const std::string name = "check " + count(pages) + " pages at a local nginx";
+    cases.push_back({.name = name + ", against Qt Network",
+                     .ours = check,
+                     .reference = plainClient("Qt Network client, 8 at a time", site, server,
+                                              plain_client::HeadRequestsWithQt),
+                     .maxRatio = 1.25,
+                     .prepare = prepare,
+                     .requests = pages});
+    cases.push_back({.name = name + ", against sockets",
+                     .ours = check,
+                     .reference = plainClient("socket client, 8 at a time", site, server,
+                                              plain_client::HeadRequestsOnSockets),
+                     .prepare = prepare,
+                     .requests = pages});
+}
+
 } // namespace
 
 std::vector<Case> AllCases(const SiteData& data) {
@@ -176,6 +226,7 @@ std::vector<Case> AllCases(const SiteData& data) {
         addListingCases(cases, data, pages);
     }
     addRunCases(cases, data, 20000);
+    addCheckCases(cases, data, 20000);
     addListingCases(cases, data, 100000);
     addRunCases(cases, data, 100000);
     cases.push_back(treeCase(data, 100000));

@@ -104,13 +104,24 @@ std::string ratioText(double ours, double reference) {
     return text;
 }
 
+// " (N/s)": the case's requests per second in `seconds`; nothing for a case without requests.
+std::string rateText(const Case& benchmark, double seconds) {
+    if (benchmark.requests == 0 || seconds <= 0) {
+        return {};
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, " (%.0f/s)", benchmark.requests / seconds);
+    return text;
+}
+
 std::string row(const Case& benchmark, const Figures& figures) {
     const double ours = median(figures.ours);
     const double reference = median(figures.reference);
     const double extra = median(figures.extras);
     std::ostringstream text;
-    text << "| " << benchmark.name << " | " << timeText(ours) << " | " << benchmark.reference.label
-         << " " << timeText(reference) << " | " << ratioText(ours, reference) << " | "
+    text << "| " << benchmark.name << " | " << timeText(ours) << rateText(benchmark, ours) << " | "
+         << benchmark.reference.label << " " << timeText(reference)
+         << rateText(benchmark, reference) << " | " << ratioText(ours, reference) << " | "
          << ratioText(median(figures.oursCpu), median(figures.referenceCpu)) << " | ";
     if (benchmark.maxRatio > 0) {
         char goal[48];

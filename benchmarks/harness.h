@@ -41,7 +41,8 @@ struct Side {
 // work leaves behind, moved aside after each run, and compared file by file with the
 // reference's; `referenceOutput` is the reference's own when it writes other files elsewhere,
 // so there is nothing to compare. `prepare` makes the case's data, in the parent, before the
-// case's first run.
+// case's first run. `requests`, when given, is how many requests one run of either side
+// makes; the figures then show requests per second too.
 struct Case {
     std::string name;
     Side ours;
@@ -51,6 +52,7 @@ struct Case {
     std::string output = {};
     std::string referenceOutput = {};
     std::function<void()> prepare = {};
+    int requests = 0;
 };
 
 // A program started with its standard output on a pipe.

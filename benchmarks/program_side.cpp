@@ -1,6 +1,9 @@
 #include "program_side.h"
 
 #include "app/frmMain.h"
+#include "cli/check_run.h"
+#include "cli/console.h"
+#include "core_application.h"
 #include "movers/disk_files.h"
 #include "movers/mover_kinds.h"
 #include "movers/mover_run.h"
@@ -11,12 +14,14 @@
 #include "platform/web_engine_environment.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 namespace program {
 
@@ -127,6 +132,23 @@ void CreateMoversInMainWindow(Meter& meter, const std::string& site,
     main.boxes.typed = QString::number(kDelay);
     main.window.cmdDelay->click();
     meter.measure([&] { main.window.cmdCreate->click(); });
+}
+
+void CheckPages(Meter& meter, const std::string& site, int port) {
+    EnsureCoreApplication();
+    const QStringList names = ListPageFiles(text(site)).names;
+    QBuffer output; // standard output and standard error both, kept for a failure's report
+    output.open(QIODevice::WriteOnly);
+    Console console(output, output, false);
+    CheckOutcome outcome;
+    meter.measure([&] {
+        outcome = ::CheckPages(QStringLiteral("http://127.0.0.1:%1/").arg(port), names, console);
+    });
+    if (outcome.found != names.size()) {
+        std::fprintf(stderr, "the check found %lld of %lld pages:\n%s", qlonglong(outcome.found),
+                     qlonglong(names.size()), output.data().left(2000).constData());
+        std::exit(1);
+    }
 }
 
 void ReadTitle(Meter& meter, const std::string& path, int times) {

@@ -27,6 +27,11 @@ void WriteRedirectPages(Meter& meter, const std::string& site,
 void CreateMoversInMainWindow(Meter& meter, const std::string& site,
                               const std::string& configFolder);
 
+// Checks that every page of a site is at a web server on 127.0.0.1 at `port`, as
+// `zandrift --check --address http://127.0.0.1:PORT/ SITE` does, the pages listed
+// beforehand; ends the process with exit status 1 when a page was not found.
+void CheckPages(Meter& meter, const std::string& site, int port);
+
 // Reads a page's title `times` times.
 void ReadTitle(Meter& meter, const std::string& path, int times);
 

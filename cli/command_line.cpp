@@ -18,6 +18,7 @@ enum ActionBits : unsigned {
     kMovers = 1,
     kFrames = 2,
     kList = 4,
+    kCheck = 8,
     kRuns = kMovers | kFrames,
 };
 
@@ -30,13 +31,16 @@ struct OptionDefinition {
     const char* description;
 };
 
-constexpr std::array<OptionDefinition, 12> kOptions{{
+constexpr std::array<OptionDefinition, 13> kOptions{{
     {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
     {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
     {"list", "", kNone, "Print the page files a run would take, one per line."},
-    {"address", "URL", kRuns, "The site's new address, used as given (no control characters)."},
+    {"check", "", kNone, "Print the pages not found at the new address; write nothing."},
+    {"address", "URL", kRuns | kCheck,
+     "The site's new address, used as given (no control characters)."},
     {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
-    {"recursive", "", kRuns | kList, "Take the pages of subfolders too, into the same subfolders."},
+    {"recursive", "", kRuns | kList | kCheck,
+     "Take the pages of subfolders too (a run mirrors the tree in its output)."},
     {"rules", "LIST", kRuns, "Server rules files to write too: apache,nginx,caddy,netlify."},
     {"old-path", "PATH", kRuns, "With --rules: FOLDER's URL path on the old server (/)."},
     {"replace", "", kRuns,
@@ -53,10 +57,11 @@ struct ActionOption {
     unsigned bit;
 };
 
-constexpr std::array<ActionOption, 3> kActions{{
+constexpr std::array<ActionOption, 4> kActions{{
     {"movers", CommandLineAction::Movers, kMovers},
     {"frames", CommandLineAction::Frames, kFrames},
     {"list", CommandLineAction::List, kList},
+    {"check", CommandLineAction::Check, kCheck},
 }};
 
 QString optionText(const char* name) {
@@ -130,8 +135,8 @@ QString strayOption(const QCommandLineParser& parser, const ActionOption& action
     return {};
 }
 
-// The options of a run: the address, the delay of redirect pages, and what to do at a
-// failure. Fills `request`; returns the fault found, if any.
+// The options of a run or a check: the address, the delay of redirect pages, and what to do
+// at a failure. Fills `request`; returns the fault found, if any.
 QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
     if (!parser.isSet(QStringLiteral("address"))) {
         return QStringLiteral("--address URL is missing.");
@@ -281,10 +286,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     };
     const auto action = std::find_if(kActions.cbegin(), kActions.cend(), given);
     if (action == kActions.cend()) {
-        return refused(QStringLiteral("Give one of --movers, --frames and --list."));
+        return refused(QStringLiteral("Give one of --movers, --frames, --list and --check."));
     }
     if (std::count_if(kActions.cbegin(), kActions.cend(), given) > 1) {
-        return refused(QStringLiteral("Give only one of --movers, --frames and --list."));
+        return refused(QStringLiteral("Give only one of --movers, --frames, --list and --check."));
     }
     return readAction(parser, *action);
 }
@@ -296,6 +301,7 @@ QString UsageText() {
         "       zandrift --frames --address URL [--recursive] [--rules LIST]\n"
         "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
         "       zandrift --list [--recursive] FOLDER\n"
+        "       zandrift --check --address URL [--recursive] FOLDER\n"
         "       zandrift --help | --version\n"
         "Without arguments zandrift opens its window.\n"
         "\n"
@@ -310,6 +316,7 @@ QString UsageText() {
     }
     text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
                            "early or a step failed,\n2 for bad usage, 128 + N when signal N "
-                           "stopped the run (130 for Ctrl+C).");
+                           "stopped the run (130 for Ctrl+C).\nWith --check: 0 when every "
+                           "page was found at the new address, 1 when any was not.");
     return text;
 }

@@ -11,7 +11,7 @@
 #include <optional>
 
 // What the command line asks for.
-enum class CommandLineAction { Movers, Frames, List, Help, Version };
+enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
 
 // What a run does when one of its steps fails: end there, or go on with the next step.
 enum class OnStepFailure { Abort, Ignore };
@@ -36,11 +36,11 @@ struct ParsedCommandLine {
 
 // Reads the program's arguments (the program name first, as QCoreApplication::arguments()
 // gives them). "--help" and "--version" win over everything else; otherwise exactly one of
-// "--movers", "--frames" and "--list" is needed, with only the options that belong to it, each
-// at most once, and one existing folder. An address is refused when it is blank or holds a
-// control character (a line break above all), which would break the one-line page. "--rules"
-// takes kinds of rules files by name, separated by commas; "--old-path" a URL path from "/",
-// and only with "--rules".
+// "--movers", "--frames", "--list" and "--check" is needed, with only the options that belong
+// to it, each at most once, and one existing folder. An address is refused when it is blank or
+// holds a control character (a line break above all), which would break the one-line page.
+// "--rules" takes kinds of rules files by name, separated by commas; "--old-path" a URL path from
+// "/", and only with "--rules".
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage forms and one line per option, as "--help" prints them.

@@ -1,5 +1,6 @@
 #include "cli/command_line_run.h"
 
+#include "cli/check_run.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_mover_host.h"
@@ -92,6 +93,21 @@ int listPages(const CommandLineRequest& request, Console& console) {
     return printed(console);
 }
 
+int checkPages(const CommandLineRequest& request, Console& console) {
+    const std::optional<PageFileList> listed = listedPages(request, console);
+    if (!listed) {
+        return kExitFailure;
+    }
+    if (!listed->undecodable.isEmpty()) {
+        console.tell(UndecodablePagesMessage(listed->undecodable)); // not checked
+    }
+    const CheckOutcome outcome = CheckPages(request.address, listed->names, console);
+    if (printed(console) != kExitSuccess || outcome.found < outcome.checked) {
+        return kExitFailure;
+    }
+    return kExitSuccess;
+}
+
 int writePages(const CommandLineRequest& request, Console& console) {
     const MoverKind kind =
         request.action == CommandLineAction::Movers ? RedirectPages() : FramedForwardPages();
@@ -156,6 +172,8 @@ int runOn(const QStringList& arguments, Console& console) {
         return printed(console);
     case CommandLineAction::List:
         return listPages(*parsed.request, console);
+    case CommandLineAction::Check:
+        return checkPages(*parsed.request, console);
     default:
         return writePages(*parsed.request, console);
     }

@@ -13,6 +13,7 @@ Console::Console(QIODevice& out, QIODevice& err, bool errorIsTerminal)
     : out(out), err(err), errorIsTerminal(errorIsTerminal) {}
 
 void Console::print(const QString& line) {
+    clearProgress(); // standard output and standard error may be the same terminal
     write(out, line + u'\n');
 }
 

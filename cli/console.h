@@ -6,12 +6,12 @@ class QIODevice;
 
 // The command line's standard output and standard error. Standard output gets results, one
 // line each; standard error gets messages, each starting with "zandrift: ", and, when it is
-// a terminal, one progress line redrawn in place, cleared before any message.
+// a terminal, one progress line redrawn in place, cleared before any message or result.
 class Console {
 public:
     Console(QIODevice& out, QIODevice& err, bool errorIsTerminal);
 
-    // A line on standard output.
+    // A line on standard output, the progress line cleared first.
     void print(const QString& line);
     // "zandrift: " and the message on standard error; a message of several lines stays so.
     void tell(const QString& message);

@@ -3,16 +3,9 @@
 #include "cli/console.h"
 #include "movers/undecodable_names.h"
 
-namespace {
-
-// Progress is redrawn at most this often, and for the first and the last page.
-constexpr qint64 kProgressIntervalMs = 100;
-
-} // namespace
-
 ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
                                    std::function<bool()> stop)
-    : console(console), request(request), stop(std::move(stop)) {}
+    : console(console), request(request), stop(std::move(stop)), progress(console) {}
 
 MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon /*icon*/) {
     console.tell(text);
@@ -48,12 +41,5 @@ void ConsoleMoverHost::redirectsLeftOut(const QString& rulesFile,
 }
 
 void ConsoleMoverHost::pageStarting(qsizetype index, qsizetype count) {
-    const qsizetype page = index + 1;
-    const bool firstOrLast = page == 1 || page == count;
-    if (!firstOrLast && sinceProgress.isValid() && sinceProgress.elapsed() < kProgressIntervalMs) {
-        return;
-    }
-    sinceProgress.start();
-    console.showProgress(
-        QStringLiteral("Page %1/%2 (%3%)").arg(page).arg(count).arg(page * 100 / count));
+    progress.showPage(index + 1, count);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "cli/command_line.h"
+#include "cli/page_progress.h"
 #include "movers/mover_host.h"
-
-#include <QElapsedTimer>
 
 #include <functional>
 
@@ -35,7 +34,7 @@ public:
     void closeMainWindow() override {}
 
     // Whether the run started writing any page.
-    bool pagesStarted() const { return sinceProgress.isValid(); }
+    bool pagesStarted() const { return progress.count() > 0; }
     // How many redirects the rules files left out, all kinds together.
     qsizetype redirectsLeftOut() const { return leftOutCount; }
 
@@ -43,6 +42,6 @@ private:
     Console& console;
     CommandLineRequest request;
     std::function<bool()> stop;
-    QElapsedTimer sinceProgress;
+    PageProgress progress;
     qsizetype leftOutCount = 0;
 };

@@ -30,7 +30,8 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString file = rootPath(QStringLiteral("plain.txt"));
     const QString missing = rootPath(QStringLiteral("missing"));
     const QString url = QStringLiteral("http://new.example/");
-    const QString onlyOne = QStringLiteral("Give only one of --movers, --frames and --list.");
+    const QString onlyOne =
+        QStringLiteral("Give only one of --movers, --frames, --list and --check.");
     const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
     const QString badRules =
         QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by commas, ");
@@ -44,7 +45,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
         {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
         {{"--bogus", site}, 2, "Unknown option 'bogus'."},
         {{"--frames", "--address"}, 2, "Missing value after '--address'."},
-        {{site}, 2, "Give one of --movers, --frames and --list."},
+        {{site}, 2, "Give one of --movers, --frames, --list and --check."},
         {{"--frames", "--list", "--address", url, site}, 2, onlyOne},
         {{"--list", "--list", site}, 2, "--list is given more than once."},
         {{"--frames", site}, 2, "--address URL is missing."},
@@ -64,6 +65,20 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
          "--on-error takes abort or ignore, not 'retry'."},
         {{"--frames", "--address", url}, 2, "FOLDER is missing."},
         {{"--list", site, "extra"}, 2, "Unexpected argument 'extra'."},
+        {{"--check", "--list", site}, 2, onlyOne},
+        {{"--check", site}, 2, "--address URL is missing."},
+        {{"--check", "--address", "", site}, 2, "The address is empty."},
+        {{"--check", "--address", url, "--delay", "3", site},
+         2,
+         "--delay does not go with --check."},
+        {{"--check", "--address", url, "--replace", site},
+         2,
+         "--replace does not go with --check."},
+        {{"--check", "--address", url, "--on-error", "ignore", site},
+         2,
+         "--on-error does not go with --check."},
+        {{"--check", "--address", url}, 2, "FOLDER is missing."},
+        {{"--check", "--address", url, missing}, 2, u'\'' + missing + "' does not exist."},
         {{"--list", missing}, 2, u'\'' + missing + "' does not exist."},
         {{"--list", file}, 2, u'\'' + file + "' is not a folder."},
         {{"--list", "--recursive", site}, 0, "A.htm"},

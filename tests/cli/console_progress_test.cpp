@@ -1,11 +1,14 @@
-// What a run shows on standard error: on a terminal one progress line redrawn in place and
-// cleared before every message; elsewhere the messages alone.
+// What a run or a check shows on standard error: on a terminal one progress line redrawn in
+// place and cleared before every message or line of output; elsewhere the messages alone.
+#include "cli/check_run.h"
 #include "cli/console.h"
 #include "cli/console_mover_host.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 
 TEST(ConsoleProgress, IsOneLineOnATerminalClearedBeforeMessagesAndNothingElsewhere) {
     const QByteArray clear = "\r\x1b[K";
@@ -34,4 +37,29 @@ TEST(ConsoleProgress, IsOneLineOnATerminalClearedBeforeMessagesAndNothingElsewhe
                                        : failure);
         EXPECT_TRUE(out.data().isEmpty());
     }
+}
+
+// A check prints its lines while the answers come in: each clears the progress line first,
+// so that the two never share a line of the terminal.
+TEST(ConsoleProgress, OfACheckIsClearedBeforeEachLineOfAPageNotFound) {
+    const QTemporaryDir newSite;
+    ASSERT_TRUE(newSite.isValid());
+    QFile page(newSite.filePath(QStringLiteral("a.htm")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    Console console(out, err, true);
+
+    const CheckOutcome outcome = CheckPages(newSite.path(), {"a.htm", "gone.htm"}, console);
+
+    EXPECT_EQ(outcome.found, 1);
+    EXPECT_EQ(outcome.checked, 2);
+    const QByteArray clear = "\r\x1b[K";
+    EXPECT_EQ(err.data(), clear + "Page 1/2 (50%)" + clear + clear + "Page 2/2 (100%)" + clear);
+    EXPECT_EQ(out.data(), "gone.htm\t" + QFile::encodeName(newSite.path()) +
+                              "/gone.htm\tNo such file or directory\n"
+                              "1 of 2 pages found at the new address\n");
 }

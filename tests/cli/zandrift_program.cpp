@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QEventLoop>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 void StartZandrift(QProcess& program, const QStringList& arguments, const QString& home) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -18,7 +20,8 @@ void StartZandrift(QProcess& program, const QStringList& arguments, const QStrin
 }
 
 ProgramResult FinishZandrift(QProcess& program) {
-    EXPECT_TRUE(program.waitForFinished(60000)) << "the program did not end";
+    EXPECT_TRUE(program.state() == QProcess::NotRunning || program.waitForFinished(60000))
+        << "the program did not end";
     return {program.exitCode(), program.exitStatus() == QProcess::NormalExit,
             QString::fromUtf8(program.readAllStandardOutput()),
             QString::fromUtf8(program.readAllStandardError())};
@@ -27,5 +30,16 @@ ProgramResult FinishZandrift(QProcess& program) {
 ProgramResult RunZandrift(const QStringList& arguments, const QString& home) {
     QProcess program;
     StartZandrift(program, arguments, home);
+    return FinishZandrift(program);
+}
+
+ProgramResult RunZandriftServing(const QStringList& arguments, const QString& home) {
+    QProcess program;
+    QEventLoop loop;
+    QObject::connect(&program, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&program, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    StartZandrift(program, arguments, home);
+    loop.exec();
     return FinishZandrift(program);
 }

@@ -23,5 +23,9 @@ void StartZandrift(QProcess& program, const QStringList& arguments, const QStrin
 // Runs the real program to its end as StartZandrift starts it.
 ProgramResult RunZandrift(const QStringList& arguments, const QString& home);
 
+// Runs the real program to its end as StartZandrift starts it, with the calling thread's event
+// loop running meanwhile, so that a server of the test's own can answer it.
+ProgramResult RunZandriftServing(const QStringList& arguments, const QString& home);
+
 // Waits for a started program and collects what it left.
 ProgramResult FinishZandrift(QProcess& program);

@@ -22,6 +22,8 @@ QByteArray reasonPhrase(int status) {
         return "Bad Request";
     case 404:
         return "Not Found";
+    case 405:
+        return "Method Not Allowed";
     case 501:
         return "Not Implemented";
     default:
@@ -66,6 +68,11 @@ LoopbackServer::Request parseRequestLine(const QByteArray& head) {
     return {parts[0], parts[1], QUrl::fromPercentEncoding(path)};
 }
 
+// The key of an answer in the table: the method, or nothing for every method, and the path.
+QString tableKey(const QByteArray& method, const QString& path) {
+    return QString::fromLatin1(method) + u' ' + path;
+}
+
 } // namespace
 
 LoopbackServer::LoopbackServer() {
@@ -80,8 +87,9 @@ QString LoopbackServer::url(const QString& target) const {
     return QStringLiteral("http://127.0.0.1:") + QString::number(port()) + target;
 }
 
-void LoopbackServer::serve(const QString& path, const Response& response) {
-    table.insert(path, response);
+void LoopbackServer::serve(const QString& path, const Response& response,
+                           const QByteArray& method) {
+    table.insert(tableKey(method, path), response);
 }
 
 void LoopbackServer::serveFolder(const QString& served, const QByteArray& contentType) {
@@ -100,7 +108,11 @@ void LoopbackServer::accept() {
             }
             disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
             const Request request = parseRequestLine(received.left(headEnd));
-            socket->write(responseBytes(respond(request), request.method != "HEAD"));
+            const Response response = respond(request);
+            if (response.withheld) {
+                return; // held open until the client gives up
+            }
+            socket->write(responseBytes(response, request.method != "HEAD"));
             socket->disconnectFromHost();
         });
     }
@@ -114,13 +126,17 @@ LoopbackServer::Response LoopbackServer::respond(const Request& request) {
     if (request.method != "GET" && request.method != "HEAD") {
         return status(501);
     }
-    return answer(request.path);
+    return answer(request);
 }
 
-LoopbackServer::Response LoopbackServer::answer(const QString& path) const {
-    if (const auto entry = table.constFind(path); entry != table.cend()) {
-        return *entry;
+LoopbackServer::Response LoopbackServer::answer(const Request& request) const {
+    for (const QByteArray& method : {request.method, QByteArray()}) {
+        if (const auto entry = table.constFind(tableKey(method, request.path));
+            entry != table.cend()) {
+            return *entry;
+        }
     }
+    const QString& path = request.path;
     if (folder.isEmpty()) {
         return status(404);
     }

@@ -23,6 +23,8 @@ public:
         QByteArray body;
         // Further header lines, such as {"Location", "/elsewhere"}.
         QList<std::pair<QByteArray, QByteArray>> headers;
+        // Never sent: the connection is held open without an answer, as by a server that hangs.
+        bool withheld = false;
     };
 
     struct Request {
@@ -39,8 +41,9 @@ public:
     // "http://127.0.0.1:PORT" followed by `target`, which is sent as written.
     QString url(const QString& target) const;
 
-    // Answers requests for `path` (decoded) with `response`.
-    void serve(const QString& path, const Response& response);
+    // Answers requests for `path` (decoded) with `response`: those of `method` alone when one
+    // is given ("HEAD"), which win over an answer for every method.
+    void serve(const QString& path, const Response& response, const QByteArray& method = {});
     // Answers any other request with the file of `folder` at its path, with `contentType`;
     // a path outside the folder or naming no file gets 404.
     void serveFolder(const QString& folder, const QByteArray& contentType = "text/html");
@@ -51,9 +54,9 @@ private:
     void accept();
     // Records the request and gives its answer.
     Response respond(const Request& request);
-    Response answer(const QString& path) const;
+    Response answer(const Request& request) const;
 
-    QHash<QString, Response> table;
+    QHash<QString, Response> table; // by "METHOD /path", or " /path" for every method
     QString folder;
     QByteArray folderContentType;
     QList<Request> seen;

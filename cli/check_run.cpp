@@ -1,0 +1,77 @@
+#include "cli/check_run.h"
+
+#include "cli/console.h"
+#include "cli/page_check.h"
+#include "cli/page_file_check.h"
+#include "cli/page_progress.h"
+#include "movers/page_address.h"
+#include "movers/undecodable_names.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Prints the pages not found as their answers come in, in the pages' order: an answer waits
+// until every page before it has had its own.
+class CheckReport {
+public:
+    CheckReport(const QStringList& relativePaths, const QStringList& addresses, Console& console)
+        : relativePaths(relativePaths), addresses(addresses), console(console),
+          answers(std::size_t(relativePaths.size())), progress(console, relativePaths.size()) {}
+
+    void take(qsizetype page, const PageAnswer& answer) {
+        answers[std::size_t(page)] = answer;
+        for (; printedPages < relativePaths.size() && answers[std::size_t(printedPages)];
+             ++printedPages) {
+            printLine(printedPages, *answers[std::size_t(printedPages)]);
+        }
+        progress.advance();
+    }
+
+    qsizetype found() const { return foundPages; }
+
+private:
+    void printLine(qsizetype page, const PageAnswer& answer) {
+        if (answer.found) {
+            ++foundPages;
+            return;
+        }
+        console.print(ReadableText(relativePaths.at(page)) + u'\t' +
+                      ReadableText(addresses.at(page)) + u'\t' + ReadableText(answer.reason));
+    }
+
+    const QStringList& relativePaths;
+    const QStringList& addresses;
+    Console& console;
+    std::vector<std::optional<PageAnswer>> answers;
+    PageProgress progress;
+    qsizetype printedPages = 0;
+    qsizetype foundPages = 0;
+};
+
+} // namespace
+
+CheckOutcome CheckPages(const QString& address, const QStringList& relativePaths,
+                        Console& console) {
+    QStringList addresses;
+    addresses.reserve(relativePaths.size());
+    for (const QString& path : relativePaths) {
+        addresses << PageAddress(address, path);
+    }
+    CheckReport report(relativePaths, addresses, console);
+    const auto take = [&report](qsizetype page, const PageAnswer& answer) {
+        report.take(page, answer);
+    };
+    if (IsWebAddress(address)) {
+        PageCheck(addresses, take).run();
+    } else {
+        for (qsizetype page = 0; page < relativePaths.size(); ++page) {
+            take(page, CheckPageFile(PageFile(address, relativePaths.at(page))));
+        }
+    }
+    console.print(QStringLiteral("%1 of %2 pages found at the new address")
+                      .arg(report.found())
+                      .arg(relativePaths.size()));
+    return {report.found(), relativePaths.size()};
+}

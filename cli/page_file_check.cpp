@@ -1,0 +1,43 @@
+#include "cli/page_file_check.h"
+
+#include "movers/page_address.h"
+#include "movers/path_joiners.h"
+
+#include <QFile>
+#include <QUrl>
+
+#include <cerrno>
+#include <system_error>
+
+#include <sys/stat.h>
+
+namespace {
+
+QString schemeOf(const QString& address) {
+    return QUrl(address).scheme(); // lower case
+}
+
+} // namespace
+
+bool IsWebAddress(const QString& address) {
+    const QString scheme = schemeOf(address);
+    return scheme == QStringLiteral("http") || scheme == QStringLiteral("https");
+}
+
+QString PageFile(const QString& address, const QString& relativePath) {
+    if (schemeOf(address) == QStringLiteral("file")) {
+        return QUrl(PageAddress(address, relativePath)).toLocalFile();
+    }
+    return Module1::AddSlash(address) + relativePath;
+}
+
+PageAnswer CheckPageFile(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return {false, QString::fromStdString(std::generic_category().message(errno))};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return {false, QStringLiteral("not a file")};
+    }
+    return {true, {}};
+}

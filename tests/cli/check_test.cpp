@@ -1,0 +1,151 @@
+// `zandrift --check`: the real program asks a web server of the test's own on 127.0.0.1, or
+// looks for files, and tells which pages are not at the new address.
+#include "command_line_fixture.h"
+#include "support/http/loopback_server.h"
+#include "support/qstring_printer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTcpServer>
+#include <QUrl>
+
+namespace {
+
+using Response = LoopbackServer::Response;
+
+Response withStatus(int status) {
+    Response response;
+    response.status = status;
+    return response;
+}
+
+Response redirectTo(const QByteArray& location) {
+    Response response = withStatus(302);
+    response.headers = {{"Location", location}};
+    return response;
+}
+
+Response withheld() {
+    Response response;
+    response.withheld = true;
+    return response;
+}
+
+// A port of 127.0.0.1 on which nothing listens (one that was free a moment ago).
+quint16 closedPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+struct CheckCase {
+    const char* what;
+    QString folder;
+    QString address;
+    QStringList lines; // of standard output
+    int exitCode;
+};
+
+} // namespace
+
+// One page never answers, so this test takes the 10 seconds a request is given.
+TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
+    int argc = 1;
+    char name[] = "cli_tests";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv); // the server answers on its event loop
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serve(QStringLiteral("/new/a-hung.htm"), withheld());
+    server.serve(QStringLiteral("/new/found.htm"), {});
+    server.serve(QStringLiteral("/new/Über uns.htm"), {});
+    server.serve(QStringLiteral("/new/head-refused.htm"), withStatus(405), "HEAD");
+    server.serve(QStringLiteral("/new/head-refused.htm"), withStatus(200));
+    server.serve(QStringLiteral("/new/head-unknown.htm"), withStatus(501), "HEAD");
+    // A chain of redirects: rN.htm takes N of them to reach found.htm.
+    server.serve(QStringLiteral("/new/r1.htm"), redirectTo("/new/found.htm"));
+    for (int step = 2; step <= 6; ++step) {
+        server.serve(QStringLiteral("/new/r%1.htm").arg(step),
+                     redirectTo("/new/r" + QByteArray::number(step - 1) + ".htm"));
+    }
+    server.serve(QStringLiteral("/new/moved.htm"), redirectTo("/new/found.htm"));
+    for (const char* page : {"a-hung.htm", "found.htm", "Über uns.htm", "head-refused.htm",
+                             "head-unknown.htm", "missing.htm", "moved.htm", "r5.htm", "r6.htm"}) {
+        writeSitePage(QString::fromUtf8(page), "<title>old</title>");
+    }
+    const QString found = rootPath(QStringLiteral("found"));
+    WriteFile(found + QStringLiteral("/found.htm"), "<title>old</title>");
+    WriteFile(found + QStringLiteral("/moved.htm"), "<title>old</title>");
+    const FolderTree before = ReadFolderTree(root.path());
+
+    const QString newSite = server.url(QStringLiteral("/new"));
+    const QString refused = QStringLiteral("http://127.0.0.1:%1/new/").arg(closedPort());
+    const auto line = [](const QString& page, const QString& address, const QString& why) {
+        return page + u'\t' + address + page + u'\t' + why;
+    };
+    const CheckCase cases[] = {
+        {"404, 405 and 501 to HEAD, redirects up to 5, 6 of them, no answer",
+         sitePath(),
+         newSite,
+         {line("a-hung.htm", newSite + u'/', "timed out"),
+          line("head-unknown.htm", newSite + u'/', "404"),
+          line("missing.htm", newSite + u'/', "404"),
+          line("r6.htm", newSite + u'/', "Too many redirects"),
+          "5 of 9 pages found at the new address"},
+         1},
+        {"every page found", found, newSite, {"2 of 2 pages found at the new address"}, 0},
+        {"no server",
+         found,
+         refused,
+         {line("found.htm", refused, "Connection refused"),
+          line("moved.htm", refused, "Connection refused"),
+          "0 of 2 pages found at the new address"},
+         1},
+    };
+    for (const CheckCase& check : cases) {
+        SCOPED_TRACE(check.what);
+        const ProgramResult result = RunZandriftServing(
+            {"--check", "--address", check.address, check.folder}, rootPath("home"));
+        EXPECT_EQ(result.outLines(), check.lines);
+        EXPECT_EQ(result.err, QString());
+        EXPECT_EQ(result.exitCode, check.exitCode);
+    }
+    EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
+
+    QStringList asked;
+    for (const LoopbackServer::Request& request : server.requests()) {
+        asked << QString::fromLatin1(request.method) + u' ' + request.path;
+    }
+    // HEAD first, GET only where HEAD is refused.
+    EXPECT_EQ(asked.filter("head-refused").join(", "),
+              "HEAD /new/head-refused.htm, GET /new/head-refused.htm");
+    EXPECT_EQ(asked.filter("head-unknown").join(", "),
+              "HEAD /new/head-unknown.htm, GET /new/head-unknown.htm");
+    EXPECT_EQ(asked.filter("GET").size(), 2);
+}
+
+TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
+    for (const char* page : {"a.htm", "50%#off.htm", "folder.htm", "missing.htm"}) {
+        writeSitePage(QString::fromUtf8(page), "<title>old</title>");
+    }
+    const QString newSite = rootPath(QStringLiteral("new site"));
+    WriteFile(newSite + QStringLiteral("/a.htm"), "new");
+    WriteFile(newSite + QStringLiteral("/50%#off.htm"), "new");
+    ASSERT_TRUE(QDir(newSite).mkpath(QStringLiteral("folder.htm")));
+    const QString fileUrl = QString::fromLatin1(QUrl::fromLocalFile(newSite).toEncoded());
+    ASSERT_TRUE(fileUrl.endsWith(QStringLiteral("/new%20site")));
+    const FolderTree before = ReadFolderTree(root.path());
+
+    for (const QString& address : {newSite, newSite + u'/', fileUrl}) {
+        SCOPED_TRACE(address.toStdString());
+        const ProgramResult result = zandrift({"--check", "--address", address, sitePath()});
+        const QString base = address.endsWith(u'/') ? address : address + u'/';
+        EXPECT_EQ(result.outLines(),
+                  QStringList({"folder.htm\t" + base + "folder.htm\tnot a file",
+                               "missing.htm\t" + base + "missing.htm\tNo such file or directory",
+                               "2 of 4 pages found at the new address"}));
+        EXPECT_EQ(result.err, QString());
+        EXPECT_EQ(result.exitCode, 1);
+    }
+    EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
+}
