@@ -147,5 +147,20 @@ TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
         EXPECT_EQ(result.err, QString());
         EXPECT_EQ(result.exitCode, 1);
     }
-    EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
+
+    // With --recursive the pages of the subfolders are asked for too, by their paths.
+    writeSitePage(QStringLiteral("docs/deep/b.htm"), "<title>old</title>");
+    writeSitePage(QStringLiteral("docs/gone.htm"), "<title>old</title>");
+    WriteFile(newSite + QStringLiteral("/docs/deep/b.htm"), "new");
+    const FolderTree treeBefore = ReadFolderTree(root.path());
+    const ProgramResult tree =
+        zandrift({"--check", "--recursive", "--address", newSite, sitePath()});
+    EXPECT_EQ(
+        tree.outLines(),
+        QStringList({"folder.htm\t" + newSite + "/folder.htm\tnot a file",
+                     "missing.htm\t" + newSite + "/missing.htm\tNo such file or directory",
+                     "docs/gone.htm\t" + newSite + "/docs/gone.htm\tNo such file or directory",
+                     "3 of 6 pages found at the new address"}));
+    EXPECT_EQ(tree.exitCode, 1);
+    EXPECT_EQ(ReadFolderTree(root.path()), treeBefore) << "a check writes nothing";
 }
