@@ -31,7 +31,7 @@ struct OptionDefinition {
     const char* description;
 };
 
-constexpr std::array<OptionDefinition, 13> kOptions{{
+constexpr std::array<OptionDefinition, 15> kOptions{{
     {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
     {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
     {"list", "", kNone, "Print the page files a run would take, one per line."},
@@ -47,6 +47,8 @@ constexpr std::array<OptionDefinition, 13> kOptions{{
      "Replace an existing output folder of plain files (folders: --recursive)."},
     {"on-error", "abort|ignore", kRuns,
      "At a failing step end the run (abort, the default) or go on."},
+    {"keep-query", "", kRuns, "A script carries the visitor's ?query and #fragment along."},
+    {"canonical", "", kRuns, "Each page names its new address as its canonical address."},
     {"help", "", kNone, "Print this help and exit."},
     {"version", "", kNone, "Print the version and exit."},
 }};
@@ -158,6 +160,8 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
         request.delay = *delay;
     }
     request.replace = parser.isSet(QStringLiteral("replace"));
+    request.pageExtras = {.keepQuery = parser.isSet(QStringLiteral("keep-query")),
+                          .canonical = parser.isSet(QStringLiteral("canonical"))};
     if (parser.isSet(QStringLiteral("on-error"))) {
         const QString onError = parser.value(QStringLiteral("on-error"));
         if (onError != QStringLiteral("abort") && onError != QStringLiteral("ignore")) {
@@ -297,9 +301,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
 QString UsageText() {
     QString text = QStringLiteral(
         "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]\n"
-        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore]\n"
+        "                [--keep-query] [--canonical] FOLDER\n"
         "       zandrift --frames --address URL [--recursive] [--rules LIST]\n"
-        "                [--old-path PATH] [--replace] [--on-error abort|ignore] FOLDER\n"
+        "                [--old-path PATH] [--replace] [--on-error abort|ignore]\n"
+        "                [--keep-query] [--canonical] FOLDER\n"
         "       zandrift --list [--recursive] FOLDER\n"
         "       zandrift --check --address URL [--recursive] FOLDER\n"
         "       zandrift --help | --version\n"

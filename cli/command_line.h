@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movers/mover_pages.h"
 #include "movers/page_listing.h"
 #include "movers/server_rules.h"
 
@@ -26,6 +27,7 @@ struct CommandLineRequest {
     ListingDepth depth = ListingDepth::Folder; // WholeTree with "--recursive"
     QList<ServerRulesKind> rulesKinds;         // "--rules", in the order given, each once
     QString oldPath = QStringLiteral("/");     // "--old-path", ending in "/"
+    PageExtras pageExtras;                     // "--keep-query", "--canonical"
 };
 
 // A command line read: the request, or the one-line reason why it is unusable.

@@ -123,7 +123,8 @@ int writePages(const CommandLineRequest& request, Console& console) {
                              .delayGiven = true,
                              .depth = request.depth,
                              .rulesKinds = request.rulesKinds,
-                             .oldPath = request.oldPath};
+                             .oldPath = request.oldPath,
+                             .pageExtras = request.pageExtras};
     const StopSignals stopSignals;
     ConsoleMoverHost host(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;

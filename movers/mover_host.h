@@ -2,6 +2,7 @@
 
 #include "movers/file_error.h"
 #include "movers/message_box_types.h"
+#include "movers/mover_pages.h"
 #include "movers/page_listing.h"
 #include "movers/server_rules.h"
 
@@ -25,6 +26,8 @@ struct MoverInputs {
     // folder is served on the old server ("/", or a path from "/" ending in "/").
     QList<ServerRulesKind> rulesKinds = {};
     QString oldPath = QStringLiteral("/");
+    // What every page carries besides its plain form.
+    PageExtras pageExtras = {};
 };
 
 // The buttons a run may move the focus to.

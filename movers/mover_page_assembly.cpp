@@ -1,8 +1,10 @@
 #include "movers/mover_page_assembly.h"
 
 MoverPage AssembleMoverPage(const MoverKind& kind, const Module1::PageTitle& title,
-                            std::int16_t delay, const QString& pageAddress) {
-    MoverPage page{.text = kind.assemblePage({title.text, delay, pageAddress}), .bytes = {}};
+                            std::int16_t delay, const QString& pageAddress,
+                            const PageExtras& extras) {
+    MoverPage page{.text = kind.assemblePage({title.text, delay, pageAddress, extras}),
+                   .bytes = {}};
     page.bytes = PageFileBytes(page.text, title.latin1);
     return page;
 }

@@ -17,6 +17,7 @@ struct MoverPage {
 
 // The page of this kind for a page file whose title was read as `title`, with the delay and
 // the page's new address (PageAddress). Its file is in the encoding the title was read in, so
-// the title's bytes are the source page's own.
+// the title's bytes are the source page's own. The page carries the extras asked for.
 MoverPage AssembleMoverPage(const MoverKind& kind, const Module1::PageTitle& title,
-                            std::int16_t delay, const QString& pageAddress);
+                            std::int16_t delay, const QString& pageAddress,
+                            const PageExtras& extras = {});

@@ -16,7 +16,7 @@ QString addressWithQuery(const QString& address) {
 }
 
 QString canonicalLink(const PageFields& fields) {
-    if (!fields.canonical) {
+    if (!fields.extras.canonical) {
         return {};
     }
     return u"<link rel=\"canonical\" href=\"" % EscapeAttribute(fields.address) % u"\">";
@@ -29,7 +29,7 @@ QString RedirectPage(const PageFields& fields) {
     const QString& address = fields.address;
     QString refresh = u"<META HTTP-EQUIV=\"Refresh\" CONTENT=\"" % QString::number(fields.delay) %
                       u";URL=" % address % u"\">";
-    if (fields.keepQuery) {
+    if (fields.extras.keepQuery) {
         refresh = u"<script>setTimeout(function(){location.replace(" % addressWithQuery(address) %
                   u")}," % QString::number(qint64(fields.delay) * 1000) % u")</script><noscript>" %
                   refresh % u"</noscript>";
@@ -41,7 +41,7 @@ QString RedirectPage(const PageFields& fields) {
 
 QString FramedForwardPage(const PageFields& fields) {
     QString script;
-    if (fields.keepQuery) {
+    if (fields.extras.keepQuery) {
         script = u"<script>addEventListener(\"DOMContentLoaded\",function(){"
                  u"if(location.search||location.hash)"
                  u"document.getElementsByName(\"redirect\")[0].src=" %

@@ -5,17 +5,22 @@
 
 #include <cstdint>
 
-// What a mover page is made of: the old page's title, the delay before a redirect page
-// loads the new address, and the page's new address; and what a page may carry besides.
-struct PageFields {
-    QString title;
-    std::int16_t delay = 0;
-    QString address;
+// What a mover page may carry besides its plain form.
+struct PageExtras {
     // A script takes the visitor on to the new address with the query and the fragment of
     // the old one ("?a=1#part").
     bool keepQuery = false;
     // The head names the new address as the page's canonical address, for search engines.
     bool canonical = false;
+};
+
+// What a mover page is made of: the old page's title, the delay before a redirect page
+// loads the new address, and the page's new address; and what it carries besides.
+struct PageFields {
+    QString title;
+    std::int16_t delay = 0;
+    QString address;
+    PageExtras extras = {};
 };
 
 // The one line of a redirect page, without its line end. Title and address are inserted

@@ -54,8 +54,8 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& rel
     const QString name = lastName(relativePath);
     const Module1::PageTitle title =
         Module1::ReadPageTitle(siteFolder, name, AddBackslash(inputs.siteFolder) + relativePath);
-    MoverPage assembled =
-        AssembleMoverPage(kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath));
+    MoverPage assembled = AssembleMoverPage(
+        kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath), inputs.pageExtras);
     page = std::move(assembled.text);
     bool written = false;
     const Flow flow = writeFile(outputSubfolder, AddBackslash(outputFolder) + relativePath,

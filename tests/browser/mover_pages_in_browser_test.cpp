@@ -147,7 +147,7 @@ TEST_F(MoverPagesInBrowserTest, KeptQueryAndFragmentReachTheNewPageThroughEither
     ASSERT_TRUE(server.listen());
     server.serveFolder(dir.path(), "text/html");
     const QString address = server.url(QStringLiteral("/new/page.htm"));
-    const PageFields fields{QStringLiteral("Old page"), 0, address, true, true};
+    const PageFields fields{QStringLiteral("Old page"), 0, address, {true, true}};
     struct Kind {
         QString (*page)(const PageFields&);
         QString newPage; // the expression of the new page's window in the old page

@@ -2,6 +2,8 @@
 // folders of the output, an output of folders replaced only when it holds nothing else, and a
 // subfolder that cannot be read.
 #include "command_line_fixture.h"
+#include "movers/mover_pages.h"
+#include "movers/page_address.h"
 #include "movers/unreadable_folder.h"
 #include "support/qstring_printer.h"
 
@@ -70,4 +72,23 @@ TEST_F(CommandLineTest, ASubfolderThatCannotBeReadToItsEndIsNamedAndNothingIsRun
                               " cannot be read: Invalid argument."));
     }
     EXPECT_FALSE(QFileInfo::exists(sitePath(QStringLiteral("framedforward"))));
+}
+
+// --keep-query and --canonical give every page of either kind its script and its canonical
+// link, with the page's own address, also for a hostile name in a subfolder.
+TEST_F(CommandLineTest, KeepQueryAndCanonicalGoIntoEveryPageOfEitherKind) {
+    const QString name = QStringLiteral("say \"hi\" </script>.htm");
+    writeSitePage(QStringLiteral("docs/") + name, "<title>Hi</title>");
+    const QString address =
+        PageAddress(QStringLiteral("http://new.example/"), QStringLiteral("docs/") + name);
+    const PageFields fields{QStringLiteral("Hi"), 3, address, {true, true}};
+    const QStringList extras = {QStringLiteral("--recursive"), QStringLiteral("--keep-query"),
+                                QStringLiteral("--canonical")};
+
+    EXPECT_EQ(movers(extras).exitCode, 0);
+    EXPECT_EQ(ReadFile(sitePath(QStringLiteral("zandrifts/docs/")) + name),
+              PageFileBytes(RedirectPage(fields), false));
+    EXPECT_EQ(frames(extras).exitCode, 0);
+    EXPECT_EQ(ReadFile(sitePath(QStringLiteral("framedforward/docs/")) + name),
+              PageFileBytes(FramedForwardPage(fields), false));
 }

@@ -67,7 +67,7 @@ TEST(PageExtras, CarryTheNewAddressEscapedForWhereItStands) {
         QStringLiteral("\"http://n.example/\\\"\\u003C/script>\\\\\\u00E9\\uD83D\\uDE00&b\"");
     const QString canonical = QStringLiteral(
         "<link rel=\"canonical\" href=\"http://n.example/&quot;&lt;/script&gt;\\é😀&amp;b\">");
-    PageFields fields{QStringLiteral("T"), 2, hostile, true, true};
+    PageFields fields{QStringLiteral("T"), 2, hostile, {true, true}};
 
     EXPECT_EQ(RedirectPage(fields),
               QStringLiteral("<html><head><title>T</title><script>setTimeout(function(){"
@@ -92,8 +92,8 @@ TEST(PageExtras, CarryTheNewAddressEscapedForWhereItStands) {
     // Each extra alone, and neither: without them the page is the plain one.
     for (const bool keepQuery : {false, true}) {
         for (const bool withCanonical : {false, true}) {
-            fields.keepQuery = keepQuery;
-            fields.canonical = withCanonical;
+            fields.extras.keepQuery = keepQuery;
+            fields.extras.canonical = withCanonical;
             for (const QString& page : {RedirectPage(fields), FramedForwardPage(fields)}) {
                 EXPECT_EQ(page.contains(canonical), withCanonical);
                 // The script element holds the whole literal: nothing in it ended the element.
