@@ -4,39 +4,10 @@
 #include "support/http/loopback_server.h"
 #include "support/qstring_printer.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QTcpServer>
 #include <QUrl>
 
 namespace {
-
-using Response = LoopbackServer::Response;
-
-Response withStatus(int status) {
-    Response response;
-    response.status = status;
-    return response;
-}
-
-Response redirectTo(const QByteArray& location) {
-    Response response = withStatus(302);
-    response.headers = {{"Location", location}};
-    return response;
-}
-
-Response withheld() {
-    Response response;
-    response.withheld = true;
-    return response;
-}
-
-// A port of 127.0.0.1 on which nothing listens (one that was free a moment ago).
-quint16 closedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
-}
 
 struct CheckCase {
     const char* what;
@@ -50,25 +21,21 @@ struct CheckCase {
 
 // One page never answers, so this test takes the 10 seconds a request is given.
 TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
-    int argc = 1;
-    char name[] = "cli_tests";
-    char* argv[] = {name, nullptr};
-    const QCoreApplication application(argc, argv); // the server answers on its event loop
     LoopbackServer server;
     ASSERT_TRUE(server.listen());
-    server.serve(QStringLiteral("/new/a-hung.htm"), withheld());
+    server.serve(QStringLiteral("/new/a-hung.htm"), {.withheld = true});
     server.serve(QStringLiteral("/new/found.htm"), {});
     server.serve(QStringLiteral("/new/Über uns.htm"), {});
-    server.serve(QStringLiteral("/new/head-refused.htm"), withStatus(405), "HEAD");
-    server.serve(QStringLiteral("/new/head-refused.htm"), withStatus(200));
-    server.serve(QStringLiteral("/new/head-unknown.htm"), withStatus(501), "HEAD");
+    server.serve(QStringLiteral("/new/head-refused.htm"), {.status = 405}, "HEAD");
+    server.serve(QStringLiteral("/new/head-refused.htm"), {});
+    server.serve(QStringLiteral("/new/head-unknown.htm"), {.status = 501}, "HEAD");
     // A chain of redirects: rN.htm takes N of them to reach found.htm.
-    server.serve(QStringLiteral("/new/r1.htm"), redirectTo("/new/found.htm"));
-    for (int step = 2; step <= 6; ++step) {
-        server.serve(QStringLiteral("/new/r%1.htm").arg(step),
-                     redirectTo("/new/r" + QByteArray::number(step - 1) + ".htm"));
+    for (int step = 1; step <= 6; ++step) {
+        server.serve(
+            QStringLiteral("/new/r%1.htm").arg(step),
+            {302, step == 1 ? "/new/found.htm" : "/new/r" + QByteArray::number(step - 1) + ".htm"});
     }
-    server.serve(QStringLiteral("/new/moved.htm"), redirectTo("/new/found.htm"));
+    server.serve(QStringLiteral("/new/moved.htm"), {302, "/new/found.htm"});
     for (const char* page : {"a-hung.htm", "found.htm", "Über uns.htm", "head-refused.htm",
                              "head-unknown.htm", "missing.htm", "moved.htm", "r5.htm", "r6.htm"}) {
         writeSitePage(QString::fromUtf8(page), "<title>old</title>");
@@ -79,7 +46,7 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
     const FolderTree before = ReadFolderTree(root.path());
 
     const QString newSite = server.url(QStringLiteral("/new"));
-    const QString refused = QStringLiteral("http://127.0.0.1:%1/new/").arg(closedPort());
+    const QString refused = QStringLiteral("http://127.0.0.1:9/new/"); // nothing listens there
     const auto line = [](const QString& page, const QString& address, const QString& why) {
         return page + u'\t' + address + page + u'\t' + why;
     };
@@ -112,10 +79,7 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
     }
     EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
 
-    QStringList asked;
-    for (const LoopbackServer::Request& request : server.requests()) {
-        asked << QString::fromLatin1(request.method) + u' ' + request.path;
-    }
+    const QStringList& asked = server.requests();
     // HEAD first, GET only where HEAD is refused.
     EXPECT_EQ(asked.filter("head-refused").join(", "),
               "HEAD /new/head-refused.htm, GET /new/head-refused.htm");
@@ -124,13 +88,16 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
     EXPECT_EQ(asked.filter("GET").size(), 2);
 }
 
+// With --recursive the pages of the subfolders are asked for too, by their paths.
 TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
-    for (const char* page : {"a.htm", "50%#off.htm", "folder.htm", "missing.htm"}) {
+    for (const char* page : {"a.htm", "50%#off.htm", "folder.htm", "missing.htm", "docs/deep/b.htm",
+                             "docs/gone.htm"}) {
         writeSitePage(QString::fromUtf8(page), "<title>old</title>");
     }
     const QString newSite = rootPath(QStringLiteral("new site"));
-    WriteFile(newSite + QStringLiteral("/a.htm"), "new");
-    WriteFile(newSite + QStringLiteral("/50%#off.htm"), "new");
+    for (const char* page : {"a.htm", "50%#off.htm", "docs/deep/b.htm"}) {
+        WriteFile(newSite + u'/' + QString::fromUtf8(page), "new");
+    }
     ASSERT_TRUE(QDir(newSite).mkpath(QStringLiteral("folder.htm")));
     const QString fileUrl = QString::fromLatin1(QUrl::fromLocalFile(newSite).toEncoded());
     ASSERT_TRUE(fileUrl.endsWith(QStringLiteral("/new%20site")));
@@ -147,12 +114,6 @@ TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
         EXPECT_EQ(result.err, QString());
         EXPECT_EQ(result.exitCode, 1);
     }
-
-    // With --recursive the pages of the subfolders are asked for too, by their paths.
-    writeSitePage(QStringLiteral("docs/deep/b.htm"), "<title>old</title>");
-    writeSitePage(QStringLiteral("docs/gone.htm"), "<title>old</title>");
-    WriteFile(newSite + QStringLiteral("/docs/deep/b.htm"), "new");
-    const FolderTree treeBefore = ReadFolderTree(root.path());
     const ProgramResult tree =
         zandrift({"--check", "--recursive", "--address", newSite, sitePath()});
     EXPECT_EQ(
@@ -162,5 +123,5 @@ TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
                      "docs/gone.htm\t" + newSite + "/docs/gone.htm\tNo such file or directory",
                      "3 of 6 pages found at the new address"}));
     EXPECT_EQ(tree.exitCode, 1);
-    EXPECT_EQ(ReadFolderTree(root.path()), treeBefore) << "a check writes nothing";
+    EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
 }
