@@ -1,29 +1,30 @@
 #pragma once
 
-#include "movers/server_rules.h"
+#include "movers/page_redirects.h"
 
 #include <QMap>
-#include <QString>
 #include <QStringList>
+#include <QUrl>
 
-// A site of pages with odd names, moved to `TypedAddress()`: the one table that drives the
-// rules of every kind of server.
-
-// The address typed for the new site: a port, and a blank in its path.
-QString TypedAddress();
-
-// The URL paths at which the site is served on the old server in the tests: the root, and a
-// folder below it.
-const QStringList& OldSitePaths();
+// A site of pages with odd names (odd_site.cpp), the one table that drives the rules of every
+// kind of server, moved to this address: a port, and a blank in its path.
+inline const QString kTypedAddress = QStringLiteral("https://new.example:8443/new site");
+// The URL paths at which the site is served on the old server: the root, and a folder below.
+inline const QStringList kOldSitePaths{QStringLiteral("/"), QStringLiteral("/old/site/")};
 
 // The pages' paths relative to the site folder, "/" between folders.
 const QStringList& OddPages();
 
-// Each page redirected from `oldPath` (the URL path of the site folder on the old server,
-// ending in "/") followed by its relative path, to the typed address, "/" and each folder and
-// the page name encoded as a mover page encodes them; an index page's folder also from its
-// path to the folder's new address.
-QList<Redirect> OddSiteRedirects(const QString& oldPath);
+// The redirects of the site's pages when the site stood at `oldPath`.
+inline QList<Redirect> OddSiteRedirects(const QString& oldPath) {
+    return PageRedirects(oldPath, kTypedAddress, OddPages());
+}
+
+// The request target a browser sends for a decoded path: each UTF-8 byte but the unreserved
+// characters and "/" as "%" and two upper-case hex digits.
+inline QByteArray BrowserPath(const QString& path) {
+    return QUrl::toPercentEncoding(path, "/");
+}
 
 // What the real program made of the site.
 struct MovedSite {

@@ -1,5 +1,7 @@
 #include "running_server.h"
 
+#include "movers/folder_tree.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -7,22 +9,12 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <sys/prctl.h>
 
 namespace {
 
-constexpr int attempts = 3;
-constexpr int startWaitMs = 20000;
-constexpr int stopWaitMs = 5000;
-
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
+constexpr int kWaitMs = 5000;
 
 bool accepts(quint16 port) {
     QTcpSocket socket;
@@ -30,88 +22,79 @@ bool accepts(quint16 port) {
     return socket.waitForConnected(200);
 }
 
-QString contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
-}
-
 } // namespace
 
 RunningServer::RunningServer(const QString& program, Configure configure, const ServedSite& site) {
-    for (int attempt = 0; attempt < attempts && port_ == 0; ++attempt) {
-        const quint16 port = freePort();
-        if (start(program, configure(port, site), site.folder, port)) {
-            port_ = port;
+    // What a server keeps of its own (Caddy's autosaved configuration) stays in the folder.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+        environment.insert(QString::fromLatin1(name), site.folder);
+    }
+    process.setProcessEnvironment(environment);
+    // Into a file, so that a talkative server never waits on a full pipe.
+    QFile log(site.folder + QStringLiteral("/output.log"));
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardOutputFile(log.fileName());
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+    for (int attempt = 0; attempt < 3 && port == 0; ++attempt) {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        const quint16 free = probe.serverPort();
+        probe.close();
+        process.start(program, configure(free, site));
+        process.waitForStarted();
+        const QDeadlineTimer deadline(4 * kWaitMs);
+        while (process.state() == QProcess::Running && !deadline.hasExpired() && port == 0) {
+            port = accepts(free) ? free : 0;
+            process.waitForFinished(50);
         }
+        if (port == 0) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    if (port == 0) {
+        failure =
+            program + QStringLiteral(" did not listen: ") +
+            (log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString());
     }
 }
 
 RunningServer::~RunningServer() {
-    stop();
+    process.kill();
+    process.waitForFinished();
 }
 
-bool RunningServer::start(const QString& program, const QStringList& arguments,
-                          const QString& folder, quint16 port) {
-    stop();
-    process_ = std::make_unique<QProcess>();
-    // What a server keeps of its own (Caddy's autosaved configuration) stays in the folder.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-        environment.insert(QString::fromLatin1(name), folder);
+HttpAnswer Get(quint16 port, const QByteArray& target) {
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(kWaitMs)) {
+        return {};
     }
-    process_->setProcessEnvironment(environment);
-    process_->setProgram(program);
-    process_->setArguments(arguments);
-    // Into a file, so that a talkative server never waits on a full pipe.
-    const QString output = folder + QStringLiteral("/output.log");
-    process_->setProcessChannelMode(QProcess::MergedChannels);
-    process_->setStandardOutputFile(output);
-    // Ended with the test process, however that ends.
-    process_->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-    process_->start();
-    if (!process_->waitForStarted()) {
-        failure_ = process_->errorString();
-        return false;
+    socket.write("GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(port) +
+                 "\r\nConnection: close\r\n\r\n");
+    QByteArray response;
+    while (socket.waitForReadyRead(kWaitMs)) {
+        response += socket.readAll();
     }
-    const QDeadlineTimer deadline(startWaitMs);
-    while (!deadline.hasExpired()) {
-        if (process_->state() != QProcess::Running) {
-            failure_ = program + QStringLiteral(" ended: ") + contents(output);
-            return false;
+    response += socket.readAll();
+    HttpAnswer answer;
+    const QList<QByteArray> lines = response.left(response.indexOf("\r\n\r\n")).split('\n');
+    answer.status = lines.value(0).split(' ').value(1).toInt();
+    for (const QByteArray& line : lines) {
+        if (line.toLower().startsWith("location:")) {
+            answer.location = line.mid(line.indexOf(':') + 1).trimmed();
         }
-        if (accepts(port)) {
-            return true;
-        }
-        process_->waitForFinished(50);
     }
-    failure_ = program + QStringLiteral(" did not listen in time: ") + contents(output);
-    return false;
+    return answer;
 }
 
-void RunningServer::stop() {
-    if (!process_ || process_->state() == QProcess::NotRunning) {
-        return;
-    }
-    process_->terminate();
-    if (!process_->waitForFinished(stopWaitMs)) {
-        process_->kill();
-        process_->waitForFinished(stopWaitMs);
-    }
-}
-
-QString WrittenConfiguration(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write((lines.join(u'\n') + u'\n').toUtf8()) < 0) {
-        ADD_FAILURE() << "cannot write " << path.toStdString();
-    }
+QString WrittenConfiguration(const QString& path, const QString& text) {
+    WriteFile(path, text.toUtf8());
     return path;
 }
 
 QString InstalledProgram(const QString& name) {
-    const QString onPath = QStandardPaths::findExecutable(name);
-    if (!onPath.isEmpty()) {
-        return onPath;
-    }
-    return QStandardPaths::findExecutable(name,
-                                          {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    const QStringList path = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
+    return QStandardPaths::findExecutable(name, path + QStringList{"/usr/sbin", "/sbin"});
 }
