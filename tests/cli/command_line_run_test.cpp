@@ -2,7 +2,6 @@
 // and a stop asked for by a signal.
 #include "command_line_fixture.h"
 #include "movers/small_disk.h"
-#include "movers/unreadable_folder.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -81,21 +80,6 @@ TEST_F(CommandLineTest, AFailingStepEndsTheRunOrIsPassedOverAsOnErrorSays) {
     }
     expected << QStringLiteral("zandrift: 0 of 2 pages written to ") + output + u'.';
     EXPECT_EQ(ignored.errLines(), expected);
-}
-
-TEST_F(CommandLineTest, AFolderThatCannotBeReadToItsEndIsToldOfAndNotRunOn) {
-    const UnreadableFolder unreadable;
-    const QString folder = unreadable.path();
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--list"), folder},
-          QStringList{QStringLiteral("--frames"), QStringLiteral("--address"),
-                      QStringLiteral("http://new.example/"), folder}}) {
-        const ProgramResult result = zandrift(arguments);
-        EXPECT_EQ(result.exitCode, 1) << arguments.first().toStdString();
-        EXPECT_EQ(result.out, QString());
-        EXPECT_EQ(result.errLines(), QStringList(QStringLiteral("zandrift: ") + folder +
-                                                 " cannot be read: Invalid argument."));
-    }
 }
 
 // Shells and make tell a program ended by a signal by its exit status, 128 and the signal.

@@ -1,6 +1,6 @@
 // Whole sites from the command line: the pages of subfolders listed and written into the same
 // folders of the output, an output of folders replaced only when it holds nothing else, and a
-// subfolder that cannot be read.
+// folder that cannot be read.
 #include "command_line_fixture.h"
 #include "movers/mover_pages.h"
 #include "movers/page_address.h"
@@ -9,69 +9,70 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
+// Which folders a tree's listing enters is for the listing's tests; each folder and the page
+// name are encoded in a page's address, as names are.
 TEST_F(CommandLineTest, ARecursiveRunMirrorsTheTreeAndReplacesItOnlyWhenItHoldsFilesAndFolders) {
-    for (const char* page : {"index.htm", "docs/a.htm", "docs/deep/b.htm", ".git/c.htm"}) {
-        writeSitePage(QString::fromLatin1(page), "<title>T</title>");
+    for (const char* page : {"index.htm", "docs/a.htm", "docs/Über 50%/sale#1.htm"}) {
+        writeSitePage(QString::fromUtf8(page), "<title>T</title>");
     }
-    writeSitePage(QStringLiteral("img/logo.png"), "not a page");
-    ASSERT_TRUE(QFile::link(sitePath(QStringLiteral("docs")), sitePath(QStringLiteral("alias"))));
-    const ProgramResult list =
-        zandrift({QStringLiteral("--list"), QStringLiteral("--recursive"), sitePath()});
-    EXPECT_EQ(list.outLines(), QStringList({"index.htm", "docs/a.htm", "docs/deep/b.htm"}));
-
     const QString output = sitePath(QStringLiteral("framedforward"));
     const ProgramResult first = frames({QStringLiteral("--recursive")});
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
     EXPECT_EQ(first.outLines(), QStringList(QStringLiteral("Wrote 3 pages to ") + output));
-    EXPECT_EQ(ReadFolderTree(output).keys(),
-              QStringList({"docs", "docs/a.htm", "docs/deep", "docs/deep/b.htm", "index.htm"}));
-    EXPECT_EQ(ReadFile(output + QStringLiteral("/docs/deep/b.htm")),
-              "<html><head><title>T</title><frameset rows=\"100%\"><frame "
-              "src=\"http://new.example/docs/deep/b.htm\" name=\"redirect\"></frameset>\r\n");
+    const FolderTree written = ReadFolderTree(output);
+    EXPECT_EQ(written.keys(), QStringList({"docs", "docs/a.htm", "docs/Über 50%",
+                                           "docs/Über 50%/sale#1.htm", "index.htm"}));
+    EXPECT_EQ(written.value(QStringLiteral("docs/Über 50%/sale#1.htm")),
+              "<html><head><title>T</title><frameset rows=\"100%\"><frame src=\"http://"
+              "new.example/docs/%C3%9Cber 50%25/sale%231.htm\" name=\"redirect\"></frameset>\r\n");
 
     WriteFile(output + QStringLiteral("/docs/deep/old/older.htm"), "left by an earlier run");
+    ASSERT_TRUE(QDir(output).mkpath(QStringLiteral("empty")));
     EXPECT_EQ(frames({QStringLiteral("--replace")}).exitCode, 1) << "a tree needs --recursive";
     const ProgramResult replaced =
         frames({QStringLiteral("--recursive"), QStringLiteral("--replace")});
     EXPECT_EQ(replaced.exitCode, 0) << replaced.err.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(output + QStringLiteral("/docs/deep/old")));
+    EXPECT_EQ(ReadFolderTree(output), written);
 
     WriteFile(rootPath(QStringLiteral("elsewhere/keep.htm")), "keep");
     ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")),
-                            output + QStringLiteral("/docs/deep/elsewhere")));
+                            output + QStringLiteral("/docs/Über 50%/elsewhere")));
     const FolderTree before = ReadFolderTree(root.path());
     const ProgramResult refused =
         frames({QStringLiteral("--recursive"), QStringLiteral("--replace")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.errLines(),
               QStringList(QStringLiteral("zandrift: ") + output +
-                          " cannot be replaced because it holds \"docs/deep/elsewhere\", which is "
-                          "not a plain file or folder."));
+                          " cannot be replaced because it holds \"docs/Über 50%/elsewhere\", "
+                          "which is not a plain file or folder."));
     EXPECT_EQ(ReadFolderTree(root.path()), before);
 }
 
-TEST_F(CommandLineTest, ASubfolderThatCannotBeReadToItsEndIsNamedAndNothingIsRun) {
+// The folder given, or with --recursive a subfolder (where the test may mount one there).
+TEST_F(CommandLineTest, AFolderThatCannotBeReadToItsEndIsNamedAndNothingIsRun) {
+    UnreadableFolder unreadable;
     writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
-    ASSERT_TRUE(QDir().mkpath(sitePath(QStringLiteral("docs"))));
-    const UnreadableSubfolder unreadable(sitePath(QStringLiteral("docs")));
-    if (!unreadable.mounted) {
-        GTEST_SKIP() << "this system does not let the test mount a folder";
+    const QString docs = sitePath(QStringLiteral("docs"));
+    ASSERT_TRUE(QDir().mkpath(docs));
+    QList<std::pair<QStringList, QString>> runs{{{unreadable.path()}, unreadable.path()}};
+    if (unreadable.mountOnto(docs)) {
+        runs.append({{QStringLiteral("--recursive"), sitePath()}, docs});
     }
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--list"), QStringLiteral("--recursive"), sitePath()},
-          QStringList{QStringLiteral("--frames"), QStringLiteral("--recursive"),
-                      QStringLiteral("--address"), QStringLiteral("http://new.example/"),
-                      sitePath()}}) {
-        const ProgramResult result = zandrift(arguments);
-        EXPECT_EQ(result.exitCode, 1) << arguments.first().toStdString();
-        EXPECT_EQ(result.out, QString());
-        EXPECT_EQ(result.errLines(),
-                  QStringList(QStringLiteral("zandrift: ") + sitePath(QStringLiteral("docs")) +
-                              " cannot be read: Invalid argument."));
+    for (const auto& [folder, named] : runs) {
+        for (const QStringList& command :
+             {QStringList{QStringLiteral("--list")},
+              QStringList{QStringLiteral("--frames"), QStringLiteral("--address"),
+                          QStringLiteral("http://new.example/")}}) {
+            SCOPED_TRACE((command + folder).join(u' ').toStdString());
+            const ProgramResult result = zandrift(command + folder);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.out, QString());
+            EXPECT_EQ(result.errLines(), QStringList(QStringLiteral("zandrift: ") + named +
+                                                     " cannot be read: Invalid argument."));
+        }
     }
-    EXPECT_FALSE(QFileInfo::exists(sitePath(QStringLiteral("framedforward"))));
+    EXPECT_EQ(FolderEntries(sitePath()), QStringList({"a.htm", "docs"}));
 }
 
 // --keep-query and --canonical give every page of either kind its script and its canonical

@@ -143,24 +143,3 @@ TEST_F(DiskFilesTest, NeverRemovesAFileOrALinkAsAFolder) {
     EXPECT_EQ(files.removeFolder(folder, "link"), error(75));
     EXPECT_TRUE(QFileInfo(path("link")).isSymLink());
 }
-
-TEST_F(DiskFilesTest, WorkInAnOpenFolderStaysThereWhenALinkTakesItsName) {
-    WriteFile(path("out/old.htm"), "old");
-    WriteFile(path("elsewhere/old.htm"), "kept");
-    WriteFile(path("elsewhere/page.htm"), "kept");
-    const OpenFolder out = folder.subfolder("out");
-    ASSERT_TRUE(QFile::rename(path("out"), path("moved")));
-    ASSERT_TRUE(QFile::link(path("elsewhere"), path("out")));
-
-    EXPECT_EQ(files.removeFile(out, "old.htm"), std::nullopt);
-    ASSERT_EQ(files.openPageFile(out, "page.htm"), std::nullopt);
-    ASSERT_EQ(files.writePageFile("new"), std::nullopt);
-    ASSERT_EQ(files.closePageFile(), std::nullopt);
-    EXPECT_EQ(files.removeFolder(folder, "out"), error(75));
-
-    EXPECT_EQ(FolderEntries(path("moved")), QStringList({"page.htm"}));
-    EXPECT_EQ(ReadFile(path("moved/page.htm")), QByteArray("new"));
-    EXPECT_EQ(ReadFile(path("elsewhere/old.htm")), QByteArray("kept"));
-    EXPECT_EQ(ReadFile(path("elsewhere/page.htm")), QByteArray("kept"));
-    EXPECT_EQ(FolderEntries(path("elsewhere")), QStringList({"old.htm", "page.htm"}));
-}

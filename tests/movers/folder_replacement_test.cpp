@@ -77,29 +77,3 @@ TEST_F(FolderReplacementTest, AFolderThatCannotBeReadIsRefused) {
     EXPECT_EQ(replacement.refusal, QStringLiteral("it cannot be read"));
     EXPECT_TRUE(replacement.fileNames.isEmpty());
 }
-
-// The output of a whole tree holds folders; it is replaced only when they hold files and folders
-// alone, and the first entry in the way is named with its path.
-TEST_F(FolderReplacementTest, AWholeTreeOfFilesAndFoldersIsReplacedAndALinkDeepInsideRefusesIt) {
-    WriteFile(path("out/a.htm"), "a");
-    WriteFile(path("out/docs/b.htm"), "b");
-    WriteFile(path("out/docs/deep/c.htm"), "c");
-    ASSERT_TRUE(QDir(dir.path()).mkpath("out/empty"));
-    const FolderReplacement tree =
-        PlanFolderReplacement(OpenFolder::atPath(dir.path()), "out", ListingDepth::WholeTree);
-    EXPECT_FALSE(tree.refused());
-    EXPECT_EQ(tree.fileNames, QByteArrayList({"a.htm"}));
-    ASSERT_EQ(tree.subfolders.size(), 2U);
-    EXPECT_EQ(tree.subfolders[0].name, "docs");
-    EXPECT_EQ(tree.subfolders[0].fileNames, QByteArrayList({"b.htm"}));
-    ASSERT_EQ(tree.subfolders[0].subfolders.size(), 1U);
-    EXPECT_EQ(tree.subfolders[0].subfolders[0].fileNames, QByteArrayList({"c.htm"}));
-    EXPECT_EQ(tree.subfolders[1].name, "empty");
-    EXPECT_EQ(plan().refusal, QStringLiteral("it holds \"docs\", which is not a plain file"));
-
-    ASSERT_TRUE(QFile::link(path("out/a.htm"), path("out/docs/deep/b-link.htm")));
-    EXPECT_EQ(
-        PlanFolderReplacement(OpenFolder::atPath(dir.path()), "out", ListingDepth::WholeTree)
-            .refusal,
-        QStringLiteral("it holds \"docs/deep/b-link.htm\", which is not a plain file or folder"));
-}

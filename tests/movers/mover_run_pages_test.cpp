@@ -1,8 +1,6 @@
 #include "mover_run_fixture.h"
 #include "support/qstring_printer.h"
 
-#include "movers/page_listing.h"
-
 #include <QDir>
 
 namespace {
@@ -195,34 +193,6 @@ TEST_F(MoverPagesTest, PercentSignsInTheAddressStayAsGiven) {
         FramedBytes(sitePath(QStringLiteral("b.htm")).toUtf8(), "http://new.example/%1%2%3/b.htm"));
 }
 
-// A whole tree: the output holds the same folders, made for the pages that need them, and each
-// page's address carries its path, every name encoded.
-TEST_F(MoverPagesTest, PagesOfSubfoldersGoIntoTheSameFoldersWithTheirPathsInTheAddress) {
-    writeSitePage(QStringLiteral("index.htm"), "<title>Home</title>");
-    writeSitePage(QStringLiteral("\u00DCber uns/team.htm"), "<title>Team</title>");
-    writeSitePage(QStringLiteral("\u00DCber uns/50%/sale#1.htm"), "<title>Sale</title>");
-    writeSitePage(QStringLiteral("img/logo.png"), "not a page");
-    MoverInputs given = inputs(ListPageFiles(sitePath(), ListingDepth::WholeTree).names);
-    given.depth = ListingDepth::WholeTree;
-    host.answer(MsgAnswer::OK);
-    run(RedirectPages(), given);
-
-    EXPECT_EQ(host.pagesStarting, QStringList({"0 of 3", "1 of 3", "2 of 3"}));
-    const QByteArray folder = "http://new.example/%C3%9Cber uns/";
-    EXPECT_EQ(
-        ReadFolderTree(outputPath(RedirectPages())),
-        FolderTree({
-            {"index.htm", RedirectBytes("Home", "http://new.example/index.htm")},
-            {"\u00DCber uns", "<folder>"},
-            {"\u00DCber uns/team.htm", RedirectBytes("Team", folder + "team.htm")},
-            {"\u00DCber uns/50%", "<folder>"},
-            {"\u00DCber uns/50%/sale#1.htm", RedirectBytes("Sale", folder + "50%25/sale%231.htm")},
-        }));
-    EXPECT_EQ(outcome.end, MoverEnd::Completed);
-    EXPECT_EQ(outcome.pagesWritten, 3);
-    expectOnlyOutputChanged(RedirectPages());
-}
-
 // Each rules file holds the pages written whole, and says what its kind leaves out.
 TEST_F(MoverPagesTest, RulesFilesFollowThePagesWrittenAndTellWhatTheyLeaveOut) {
     const QStringList names{"index.htm", "price$5.htm", "unwritten.htm"};
@@ -253,8 +223,5 @@ TEST_F(MoverPagesTest, RulesFilesFollowThePagesWrittenAndTellWhatTheyLeaveOut) {
               "/old/index.htm http://new.example/index.htm 301!\n"
               "/old/ http://new.example/ 301!\n"
               "/old/price%245.htm http://new.example/price$5.htm 301!\n");
-    EXPECT_TRUE(written(FramedForwardPages(), QStringLiteral("redirects.nginx"))
-                    .endsWith("location = \"/old/\" { return 301 "
-                              "\"http://new.example/$is_args$args\"; }\n"));
     EXPECT_EQ(outcome.failedSteps, 1);
 }

@@ -19,37 +19,32 @@ public:
         siginfo_t ended{};
         ::waitid(P_PID, id_t(child), &ended, WEXITED | WNOWAIT); // ended, not yet waited for
     }
-    ~UnreadableFolder() { ::waitpid(child, nullptr, 0); }
+    ~UnreadableFolder() {
+        if (!mountedOn.isEmpty()) {
+            ::umount2(mountedOn.constData(), MNT_DETACH);
+        }
+        ::waitpid(child, nullptr, 0);
+    }
     UnreadableFolder(const UnreadableFolder&) = delete;
     UnreadableFolder& operator=(const UnreadableFolder&) = delete;
 
     QString process() const { return QStringLiteral("/proc/%1").arg(child); }
     QString path() const { return process() + QStringLiteral("/net"); }
 
+    // Mounts it onto the existing folder `target` for as long as it lives, where the system
+    // lets the test mount one (as root, outside a restricted container): a folder inside a
+    // tree that opens but cannot be listed. False where it cannot.
+    bool mountOnto(const QString& target) {
+        const QByteArray onto = QFile::encodeName(target);
+        if (::mount(QFile::encodeName(path()).constData(), onto.constData(), nullptr, MS_BIND,
+                    nullptr) != 0) {
+            return false;
+        }
+        mountedOn = onto;
+        return true;
+    }
+
 private:
     pid_t child;
-};
-
-// An unreadable folder (above) mounted onto the folder `target` for as long as it lives, where
-// the system lets the test mount one (as root, outside a restricted container): a folder inside
-// a tree that opens but cannot be listed.
-class UnreadableSubfolder {
-public:
-    explicit UnreadableSubfolder(const QString& target) : target(QFile::encodeName(target)) {
-        mounted = ::mount(QFile::encodeName(unreadable.path()).constData(),
-                          this->target.constData(), nullptr, MS_BIND, nullptr) == 0;
-    }
-    ~UnreadableSubfolder() {
-        if (mounted) {
-            ::umount2(target.constData(), MNT_DETACH);
-        }
-    }
-    UnreadableSubfolder(const UnreadableSubfolder&) = delete;
-    UnreadableSubfolder& operator=(const UnreadableSubfolder&) = delete;
-
-    bool mounted = false;
-
-private:
-    UnreadableFolder unreadable;
-    QByteArray target;
+    QByteArray mountedOn;
 };
