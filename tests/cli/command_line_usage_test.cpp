@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFile>
 
-#include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -128,35 +128,27 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
 TEST_F(CommandLineTest, AClosedStandardStreamIsToldOrLeftOutButNeverHidesAFailure) {
     writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
     const QString output = sitePath(QStringLiteral("framedforward"));
-    const QString notWritten = QStringLiteral("zandrift: Standard output could not be written.");
-    const QString wrote = QStringLiteral("Wrote 1 page to ") + output;
+    const QString notWritten = QStringLiteral("zandrift: Standard output could not be written.\n");
     const QStringList frames = {QStringLiteral("--frames"), QStringLiteral("--address"),
                                 QStringLiteral("http://new.example/"), sitePath()};
-    struct Closed {
-        int stream;
-        QStringList arguments;
-        int exitCode;
-        QString out;
-        QString err;
+    // The stream closed, the arguments, the exit status, standard output and standard error.
+    const std::tuple<int, QStringList, int, QString, QString> cases[] = {
+        {STDOUT_FILENO, {QStringLiteral("--list"), sitePath()}, 1, {}, notWritten},
+        {STDOUT_FILENO, frames, 1, {}, notWritten},
+        {STDERR_FILENO, frames, 0, "Wrote 1 page to " + output + u'\n', {}},
     };
-    const Closed cases[] = {
-        {STDOUT_FILENO, {QStringLiteral("--list"), sitePath()}, 1, {}, notWritten + u'\n'},
-        {STDOUT_FILENO, frames, 1, {}, notWritten + u'\n'},
-        {STDERR_FILENO, frames, 0, wrote + u'\n', {}},
-    };
-    for (const Closed& closed : cases) {
-        SCOPED_TRACE(closed.arguments.join(u' ').toStdString() + " with stream " +
-                     std::to_string(closed.stream) + " closed");
+    for (const auto& [stream, arguments, exitCode, out, err] : cases) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString() +
+                     (stream == STDOUT_FILENO ? " >&-" : " 2>&-"));
         ASSERT_TRUE(QDir(output).removeRecursively());
         QProcess program;
-        program.setChildProcessModifier([stream = closed.stream] { ::close(stream); });
-        StartZandrift(program, closed.arguments, rootPath(QStringLiteral("home")));
+        program.setChildProcessModifier([closed = stream] { ::close(closed); });
+        StartZandrift(program, arguments, rootPath(QStringLiteral("home")));
         const ProgramResult result = FinishZandrift(program);
-        EXPECT_EQ(result.exitCode, closed.exitCode);
-        EXPECT_EQ(result.out, closed.out);
-        EXPECT_EQ(result.err, closed.err);
-        if (closed.arguments == frames) {
-            // Nothing meant for the closed stream went into a file the run wrote.
+        EXPECT_EQ(result.exitCode, exitCode);
+        EXPECT_EQ(result.out, out);
+        EXPECT_EQ(result.err, err);
+        if (arguments == frames) { // nothing meant for the closed stream went into the page
             EXPECT_EQ(FolderEntries(output), QStringList(QStringLiteral("a.htm")));
             EXPECT_EQ(ReadFile(output + QStringLiteral("/a.htm")),
                       "<html><head><title>A</title><frameset rows=\"100%\"><frame "
