@@ -7,17 +7,7 @@
 #include <QDir>
 #include <QUrl>
 
-namespace {
-
-struct CheckCase {
-    const char* what;
-    QString folder;
-    QString address;
-    QStringList lines; // of standard output
-    int exitCode;
-};
-
-} // namespace
+#include <tuple>
 
 // One page never answers, so this test takes the 10 seconds a request is given.
 TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
@@ -50,7 +40,9 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
     const auto line = [](const QString& page, const QString& address, const QString& why) {
         return page + u'\t' + address + page + u'\t' + why;
     };
-    const CheckCase cases[] = {
+    // The case, the site folder, the new address, the lines of standard output, the exit
+    // status.
+    const std::tuple<const char*, QString, QString, QStringList, int> cases[] = {
         {"404, 405 and 501 to HEAD, redirects up to 5, 6 of them, no answer",
          sitePath(),
          newSite,
@@ -69,13 +61,13 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
           "0 of 2 pages found at the new address"},
          1},
     };
-    for (const CheckCase& check : cases) {
-        SCOPED_TRACE(check.what);
-        const ProgramResult result = RunZandriftServing(
-            {"--check", "--address", check.address, check.folder}, rootPath("home"));
-        EXPECT_EQ(result.outLines(), check.lines);
+    for (const auto& [what, folder, address, lines, exitCode] : cases) {
+        SCOPED_TRACE(what);
+        const ProgramResult result =
+            RunZandriftServing({"--check", "--address", address, folder}, rootPath("home"));
+        EXPECT_EQ(result.outLines(), lines);
         EXPECT_EQ(result.err, QString());
-        EXPECT_EQ(result.exitCode, check.exitCode);
+        EXPECT_EQ(result.exitCode, exitCode);
     }
     EXPECT_EQ(ReadFolderTree(root.path()), before) << "a check writes nothing";
 

@@ -145,16 +145,15 @@ http://127.0.0.1:%1 {
 } // namespace
 
 TEST(ApacheRules, HtaccessRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("apache2"), QStringLiteral(".htaccess"),
-                      &configureApache);
+    expectServedRules(QStringLiteral("apache2"), QStringLiteral(".htaccess"), &configureApache);
 }
 
 TEST(NginxRules, IncludedFileRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("nginx"), QStringLiteral("redirects.nginx"),
-                      &configureNginx, QStringLiteral("price$5.htm"));
+    expectServedRules(QStringLiteral("nginx"), QStringLiteral("redirects.nginx"), &configureNginx,
+                      QStringLiteral("price$5.htm"));
 }
 
 TEST(CaddyRules, ImportedFileRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("caddy"), QStringLiteral("redirects.caddy"),
-                      &configureCaddy, QStringLiteral("{draft}.htm"));
+    expectServedRules(QStringLiteral("caddy"), QStringLiteral("redirects.caddy"), &configureCaddy,
+                      QStringLiteral("{draft}.htm"));
 }
