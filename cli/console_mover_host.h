@@ -24,6 +24,7 @@ public:
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer stepFailed(const FileError& error, const QString& path) override;
     bool replaceExistingFolder(const QString& folder) override;
+    void replacementRefused(const QString& folder, const QString& reason) override;
     void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) override;
     void runDone(const QString&, MsgIcon) override {}
     bool stopRequested() override { return stop(); }
