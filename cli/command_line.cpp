@@ -194,18 +194,10 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
     return {};
 }
 
-// Whether a URL path is plain: from "/", without an empty, "." or ".." part before its end, a
-// control character or a line break, so the servers match it as it is written.
-bool isPlainUrlPath(const QString& path) {
-    if (!path.startsWith(u'/') || std::any_of(path.cbegin(), path.cend(), breaksTheLine)) {
-        return false;
-    }
-    const QStringList parts = path.split(u'/');
-    return std::none_of(parts.cbegin() + 1, parts.cend() - 1,
-                        [](const QString& part) {
-                            return part.isEmpty() || part == u"." || part == u"..";
-                        }) &&
-           parts.last() != u"." && parts.last() != u"..";
+// Whether an old path is plain (IsPlainUrlPath) and holds no control character or line break,
+// so the servers match it as it is written.
+bool isPlainOldPath(const QString& path) {
+    return IsPlainUrlPath(path) && std::none_of(path.cbegin(), path.cend(), breaksTheLine);
 }
 
 // The rules files and the old path, with the folder's subfolders or without. Fills `request`;
@@ -226,7 +218,7 @@ QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& re
             return QStringLiteral("--old-path goes only with --rules.");
         }
         const QString oldPath = parser.value(QStringLiteral("old-path"));
-        if (!isPlainUrlPath(oldPath)) {
+        if (!isPlainOldPath(oldPath)) {
             return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
                                   "\".\" or \"..\" parts, not ") +
                    quoted(oldPath) + u'.';

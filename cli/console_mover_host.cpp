@@ -32,6 +32,12 @@ bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
     return request.replace;
 }
 
+// The reason names the entry in the way, whose name anyone who can write in the site folder
+// chooses: it is shown on one line, its control characters escaped, never sent raw.
+void ConsoleMoverHost::replacementRefused(const QString& folder, const QString& reason) {
+    console.tell(ReadableText(ReplacementRefusedMessage(folder, reason)));
+}
+
 void ConsoleMoverHost::redirectsLeftOut(const QString& rulesFile,
                                         const QList<LeftOutRedirect>& leftOut) {
     for (const LeftOutRedirect& redirect : leftOut) {

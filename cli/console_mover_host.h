@@ -11,10 +11,10 @@ class Console;
 // A mover run as the command line shows it. Nothing is asked: the existing output folder is
 // replaced only when "--replace" was given, and a failing step ends the run or is passed
 // over as "--on-error" says. Messages go to standard error with the path each failure
-// concerns, a redirect left out of a rules file on a line of its own; the done message is not
-// shown, since the command line prints its own result; no
-// file manager is opened. While the pages are written, standard error shows the count, the
-// total and the percentage when it is a terminal.
+// concerns, a redirect left out of a rules file on a line of its own, every name with its
+// control characters escaped; the done message is not shown, since the command line prints
+// its own result; no file manager is opened. While the pages are written, standard error
+// shows the count, the total and the percentage when it is a terminal.
 class ConsoleMoverHost final : public MoverHost {
 public:
     // `stop` tells whether the run is asked to stop.
@@ -24,6 +24,7 @@ public:
     MsgAnswer MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon) override;
     MsgAnswer stepFailed(const FileError& error, const QString& path) override;
     bool replaceExistingFolder(const QString& folder) override;
+    void replacementRefused(const QString& folder, const QString& reason) override;
     void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) override;
     void runDone(const QString&, MsgIcon) override {}
     bool stopRequested() override { return stop(); }

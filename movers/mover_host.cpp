@@ -22,9 +22,12 @@ bool MoverHost::replaceExistingFolder(const QString& folder) {
                   MsgButtons::YesNo, MsgIcon::None) == MsgAnswer::Yes;
 }
 
+QString ReplacementRefusedMessage(const QString& folder, const QString& reason) {
+    return folder + QStringLiteral(" cannot be replaced because ") + reason + u'.';
+}
+
 void MoverHost::replacementRefused(const QString& folder, const QString& reason) {
-    MsgBox(folder + QStringLiteral(" cannot be replaced because ") + reason + u'.', MsgButtons::OK,
-           MsgIcon::Critical);
+    MsgBox(ReplacementRefusedMessage(folder, reason), MsgButtons::OK, MsgIcon::Critical);
 }
 
 void MoverHost::redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) {

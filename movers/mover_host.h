@@ -30,6 +30,9 @@ struct MoverInputs {
     PageExtras pageExtras = {};
 };
 
+// "<folder> cannot be replaced because <reason>."
+QString ReplacementRefusedMessage(const QString& folder, const QString& reason);
+
 // The buttons a run may move the focus to.
 enum class MoverControl { NewAddress, Delay };
 
@@ -57,7 +60,7 @@ public:
     // "<folder> already exists. Do you want to delete it?" with Yes and No and no icon.
     virtual bool replaceExistingFolder(const QString& folder);
     // The existing output folder is not replaced, for `reason`: by default the critical box
-    // "<folder> cannot be replaced because <reason>."
+    // ReplacementRefusedMessage.
     virtual void replacementRefused(const QString& folder, const QString& reason);
     // A rules file leaves out these redirects, which its kind cannot hold safely: by default an
     // information box naming them (LeftOutRedirectMessage, one a line).

@@ -34,20 +34,20 @@ qsizetype pathStart(const QString& address) {
 
 // The new address with white space percent-encoded (the line is split at any of it, as
 // JavaScript's "\s" knows it), and ":" in its path and query too, where ":name" would be read
-// as a placeholder.
+// as a placeholder. Every other character is kept whole, a pair of surrogates too.
 QByteArray destination(const QString& address) {
     const qsizetype path = pathStart(address);
-    QByteArray out;
+    QString out;
     for (qsizetype i = 0; i < address.size(); ++i) {
         const QChar c = address[i];
         const bool split = c.isSpace() || c == QChar(0xFEFF);
         if (split || (c == u':' && i >= path)) {
-            out += percentEncoded(c);
+            out += QLatin1StringView(percentEncoded(c));
         } else {
-            out += QString(c).toUtf8();
+            out += c;
         }
     }
-    return out;
+    return out.toUtf8();
 }
 
 QString cannotHold(const Redirect& redirect) {

@@ -4,23 +4,6 @@
 
 namespace {
 
-bool isPlainPath(const QString& path) {
-    if (!path.startsWith(u'/')) {
-        return false;
-    }
-    const QStringList segments = path.split(u'/');
-    // The first segment is the empty one before the leading "/", the last the empty one after
-    // a folder's trailing "/".
-    for (qsizetype i = 1; i < segments.size(); ++i) {
-        const QString& segment = segments[i];
-        const bool last = i == segments.size() - 1;
-        if ((segment.isEmpty() && !last) || segment == u"." || segment == u"..") {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool holdsControlCharacter(const QString& text) {
     for (const QChar c : text) {
         switch (c.category()) {
@@ -41,7 +24,7 @@ bool isAbsolute(const QString& address) {
 }
 
 QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pathsWritten) {
-    if (!isPlainPath(redirect.oldPath)) {
+    if (!IsPlainUrlPath(redirect.oldPath)) {
         return QStringLiteral("its old path is not a plain path from \"/\"");
     }
     if (pathsWritten.contains(redirect.oldPath)) {

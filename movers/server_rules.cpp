@@ -1,5 +1,7 @@
 #include "movers/server_rules.h"
 
+#include <QStringList>
+
 const QList<ServerRulesKind>& ServerRulesKinds() {
     static const QList<ServerRulesKind> kinds{
         {.name = QStringLiteral("apache"),
@@ -16,6 +18,23 @@ const QList<ServerRulesKind>& ServerRulesKinds() {
          .write = &NetlifyRules},
     };
     return kinds;
+}
+
+bool IsPlainUrlPath(const QString& path) {
+    if (!path.startsWith(u'/')) {
+        return false;
+    }
+    const QStringList segments = path.split(u'/');
+    // The first segment is the empty one before the leading "/", the last the empty one after
+    // a folder's trailing "/".
+    for (qsizetype i = 1; i < segments.size(); ++i) {
+        const QString& segment = segments[i];
+        const bool last = i == segments.size() - 1;
+        if ((segment.isEmpty() && !last) || segment == u"." || segment == u"..") {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut) {

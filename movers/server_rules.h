@@ -36,6 +36,12 @@ struct ServerRulesKind {
     ServerRulesWriter write = nullptr;
 };
 
+// Whether a URL path is plain: it starts with "/" and has no empty, "." or ".." part before
+// its end ("/docs/" and "/a.htm" are plain, "/a//b.htm" and "/a/../b.htm" are not). A server
+// merges "//" and resolves "." and ".." before it matches a path, so only a plain path is
+// matched as it is written.
+bool IsPlainUrlPath(const QString& path);
+
 // "<rules file> leaves out <old path>: <reason>."
 QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut);
 

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -61,13 +62,8 @@ bool isGlDriver(void* handle) {
         library->l_name == nullptr) {
         return false;
     }
-    const char* path = library->l_name;
-    const char* name = std::strrchr(path, '/');
-    constexpr const char* kSuffix = "_dri.so";
-    const std::size_t length = std::strlen(path);
-    return name != nullptr && std::strstr(path, "/dri/") != nullptr &&
-           length >= std::strlen(kSuffix) &&
-           std::strcmp(path + length - std::strlen(kSuffix), kSuffix) == 0;
+    const std::string_view path = library->l_name;
+    return path.find("/dri/") != std::string_view::npos && path.ends_with("_dri.so");
 }
 
 [[maybe_unused]] const bool hooksSet =

@@ -41,14 +41,14 @@ TEST_F(CommandLineTest, AnExistingFolderIsReplacedOnlyWithReplaceAndOnlyWhenItIs
     EXPECT_EQ(replaced.err, QString());
     EXPECT_EQ(FolderEntries(output), QStringList({"a.htm", "b.htm"}));
 
-    WriteFile(output + QStringLiteral("/sub/keep.htm"), "keep");
+    WriteFile(output + QStringLiteral("/s\x1B[31mub/keep.htm"), "keep"); // a terminal escape
     const FolderTree withSubfolder = ReadFolderTree(root.path());
     const ProgramResult refused = movers({QStringLiteral("--replace")});
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_EQ(refused.errLines(),
               QStringList(QStringLiteral("zandrift: ") + output +
-                          " cannot be replaced because it holds \"sub\", which is not a plain "
-                          "file."));
+                          " cannot be replaced because it holds \"s\\x1B[31mub\", which is not a "
+                          "plain file."));
     EXPECT_EQ(ReadFolderTree(root.path()), withSubfolder);
 }
 

@@ -100,3 +100,14 @@ TEST(ServerRules, PagesRedirectFromTheirOldPathsAndTheFirstIndexPageAlsoFromItsF
     }
     EXPECT_EQ(got, expected);
 }
+
+// Netlify's line is split at white space, which is encoded; the rest of a typed address is kept
+// as typed, a character beyond the basic plane whole.
+TEST(ServerRules, NetlifyKeepsEveryCharacterOfTheAddressButWhiteSpace) {
+    const QByteArray rules =
+        NetlifyRules(
+            {{"/a.htm", QString::fromUtf8("https://new.example/\xF0\x9F\x98\x80 x/a.htm")}})
+            .bytes;
+    EXPECT_TRUE(rules.endsWith("\n/a.htm https://new.example/\xF0\x9F\x98\x80%20x/a.htm 301!\n"))
+        << rules.toStdString();
+}
