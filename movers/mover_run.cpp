@@ -31,7 +31,7 @@ MoverOutcome MoverRun::run(const MoverInputs& inputs, QString& page) {
     outcome = {};
     depth = inputs.depth;
     pageFolders.clear();
-    pagesWritten.clear();
+    writtenPaths.clear();
     if (runSteps(inputs, page) == Flow::Next) {
         outcome.end = MoverEnd::Completed;
         end();

@@ -80,6 +80,8 @@ private:
     Flow writePages(const MoverInputs& inputs, QString& page);
     Flow writePage(const MoverInputs& inputs, const QString& relativePath, QString& page);
     Flow openFoldersOf(const QString& relativePath);
+    const OpenFolder& innermostSiteFolder() const;
+    const OpenFolder& innermostOutputFolder() const;
     Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
                    const QByteArray& bytes, bool& written);
     Flow writeRulesFiles(const MoverInputs& inputs);
@@ -101,6 +103,6 @@ private:
     QString outputFolder;  // its path, as the user is told of it
     OpenFolder output;
     std::vector<PageFolder> pageFolders; // from the site folder down; none for its own pages
-    QStringList pagesWritten;            // relative paths, kept when rules files are asked for
+    QStringList writtenPaths; // of the pages written, kept when rules files are asked for
     MoverOutcome outcome;
 };

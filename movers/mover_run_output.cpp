@@ -49,24 +49,31 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& rel
     if (openFoldersOf(relativePath) == Flow::Stop) {
         return Flow::Stop;
     }
-    const OpenFolder& siteFolder = pageFolders.empty() ? site : pageFolders.back().site;
-    const OpenFolder& outputSubfolder = pageFolders.empty() ? output : pageFolders.back().output;
     const QString name = lastName(relativePath);
-    const Module1::PageTitle title =
-        Module1::ReadPageTitle(siteFolder, name, AddBackslash(inputs.siteFolder) + relativePath);
+    const Module1::PageTitle title = Module1::ReadPageTitle(
+        innermostSiteFolder(), name, AddBackslash(inputs.siteFolder) + relativePath);
     MoverPage assembled = AssembleMoverPage(
         kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath), inputs.pageExtras);
     page = std::move(assembled.text);
     bool written = false;
-    const Flow flow = writeFile(outputSubfolder, AddBackslash(outputFolder) + relativePath,
+    const Flow flow = writeFile(innermostOutputFolder(), AddBackslash(outputFolder) + relativePath,
                                 QFile::encodeName(name), assembled.bytes, written);
     if (written) {
         ++outcome.pagesWritten;
         if (!inputs.rulesKinds.isEmpty()) {
-            pagesWritten << relativePath;
+            writtenPaths << relativePath;
         }
     }
     return flow;
+}
+
+// The deepest folder held open for the page being written, or the site or output folder itself.
+const OpenFolder& MoverRun::innermostSiteFolder() const {
+    return pageFolders.empty() ? site : pageFolders.back().site;
+}
+
+const OpenFolder& MoverRun::innermostOutputFolder() const {
+    return pageFolders.empty() ? output : pageFolders.back().output;
 }
 
 // Holds open the folders on the page's path, in the site folder and in the output folder, and
@@ -93,8 +100,8 @@ MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
     for (qsizetype at = qsizetype(kept); at < paths.size(); ++at) {
         const QString path = paths[at].toString();
         const QByteArray name = QFile::encodeName(lastName(path));
-        const OpenFolder& siteParent = pageFolders.empty() ? site : pageFolders.back().site;
-        const OpenFolder& outputParent = pageFolders.empty() ? output : pageFolders.back().output;
+        const OpenFolder& siteParent = innermostSiteFolder();
+        const OpenFolder& outputParent = innermostOutputFolder();
         if (attempt([&] { return files.createFolder(outputParent, name); },
                     AddBackslash(outputFolder) + path) == Flow::Stop) {
             return Flow::Stop;
@@ -134,7 +141,7 @@ MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
         return Flow::Next;
     }
     const QList<Redirect> redirects =
-        PageRedirects(inputs.oldPath, inputs.newAddress, pagesWritten);
+        PageRedirects(inputs.oldPath, inputs.newAddress, writtenPaths);
     for (const ServerRulesKind& rulesKind : inputs.rulesKinds) {
         if (stopAsked()) {
             return Flow::Stop;
