@@ -1,0 +1,77 @@
+#include "server_configurations.h"
+
+#include <unistd.h>
+
+// As on a shared host: the .htaccess stands with the pages and is read for them
+// ("AllowOverride FileInfo"). "-X" keeps Apache in one process in the foreground.
+QStringList ConfigureApache(quint16 port, const ServedSite& site) {
+    QString text = QStringLiteral(R"(ServerRoot "%1"
+DefaultRuntimeDir "%1"
+PidFile "%1/httpd.pid"
+ErrorLog "%1/error.log"
+Listen 127.0.0.1:%2
+ServerName 127.0.0.1
+LoadModule mpm_prefork_module /usr/lib/apache2/modules/mod_mpm_prefork.so
+LoadModule authz_core_module /usr/lib/apache2/modules/mod_authz_core.so
+LoadModule rewrite_module /usr/lib/apache2/modules/mod_rewrite.so
+DocumentRoot "%3"
+<Directory "%3">
+  AllowOverride FileInfo
+  Require all granted
+</Directory>
+)")
+                       .arg(site.folder, QString::number(port), site.root);
+    if (geteuid() == 0) {
+        text += QStringLiteral("User nobody\nGroup nogroup\n");
+    }
+    return {QStringLiteral("-X"), QStringLiteral("-f"),
+            WrittenConfiguration(site.folder + QStringLiteral("/httpd.conf"), text)};
+}
+
+// The old site's server block includes the file; one process in the foreground, and every
+// file nginx writes in the test's folder.
+QStringList ConfigureNginx(quint16 port, const ServedSite& site) {
+    const QString text = QStringLiteral(R"(pid %1/nginx.pid;
+error_log %1/error.log;
+daemon off;
+master_process off;
+events {}
+http {
+  access_log off;
+  client_body_temp_path %1/client_body;
+  proxy_temp_path %1/proxy;
+  fastcgi_temp_path %1/fastcgi;
+  uwsgi_temp_path %1/uwsgi;
+  scgi_temp_path %1/scgi;
+  server {
+    listen 127.0.0.1:%2;
+    root %3;
+    include %4;
+  }
+}
+)")
+                             .arg(site.folder, QString::number(port), site.root, site.rulesFile);
+    return {QStringLiteral("-p"),
+            site.folder,
+            QStringLiteral("-e"),
+            site.folder + QStringLiteral("/error.log"),
+            QStringLiteral("-c"),
+            WrittenConfiguration(site.folder + QStringLiteral("/nginx.conf"), text)};
+}
+
+// The old site's block imports the file; no admin endpoint and no certificates.
+QStringList ConfigureCaddy(quint16 port, const ServedSite& site) {
+    const QString text = QStringLiteral(R"({
+	admin off
+	auto_https off
+}
+http://127.0.0.1:%1 {
+	root * %2
+	import %3
+}
+)")
+                             .arg(QString::number(port), site.root, site.rulesFile);
+    return {QStringLiteral("run"), QStringLiteral("--adapter"), QStringLiteral("caddyfile"),
+            QStringLiteral("--config"),
+            WrittenConfiguration(site.folder + QStringLiteral("/Caddyfile"), text)};
+}
