@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
     HoldStandardStreams();
     if (argc > 1) {
         const QCoreApplication application(argc, argv);
-        return RunCommandLine(QCoreApplication::arguments());
+        return RunCommandLine(argc, argv);
     }
     return RunWindow(argc, argv);
 }

@@ -36,8 +36,8 @@ struct ParsedCommandLine {
     QString usageError;
 };
 
-// Reads the program's arguments (the program name first, as QCoreApplication::arguments()
-// gives them). "--help" and "--version" win over everything else; otherwise exactly one of
+// Reads the program's arguments (the program name first). "--help" and "--version" win over
+// everything else; otherwise exactly one of
 // "--movers", "--frames", "--list" and "--check" is needed, with only the options that belong
 // to it, each at most once, and one existing folder. An address is refused when it is blank or
 // holds a control character (a line break above all), which would break the one-line page.

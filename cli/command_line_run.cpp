@@ -6,6 +6,7 @@
 #include "cli/console_mover_host.h"
 #include "cli/stop_signals.h"
 #include "movers/disk_files.h"
+#include "movers/file_name_text.h"
 #include "movers/mover_kinds.h"
 #include "movers/mover_run.h"
 #include "movers/page_listing.h"
@@ -182,7 +183,11 @@ int runOn(const QStringList& arguments, Console& console) {
 
 } // namespace
 
-int RunCommandLine(const QStringList& arguments) {
+int RunCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int at = 0; at < argc; ++at) {
+        arguments << FileNameText(argv[at]);
+    }
     QFile out;
     QFile err;
     const bool errorOpened = openStandardStream(err, STDERR_FILENO);

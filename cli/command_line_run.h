@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringList>
-
 // The exit status of the command line.
 enum ExitStatus : int {
     kExitSuccess = 0, // every page was written or found, or what was asked was printed
@@ -12,8 +10,9 @@ enum ExitStatus : int {
     kExitSignalBase = 128,
 };
 
-// Runs the command line on the arguments (the program name first, as
-// QCoreApplication::arguments() gives them) with the process's standard output and standard
-// error, and gives the exit status. Needs only a QCoreApplication: no window, no display, no
-// settings store.
-int RunCommandLine(const QStringList& arguments);
+// Runs the command line on the program's arguments (the program name first) with the
+// process's standard output and standard error, and gives the exit status. Each argument is
+// taken with every character it holds, a byte order mark at its start too, so a folder or an
+// address is the one given. Needs only a QCoreApplication: no window, no display, no settings
+// store.
+int RunCommandLine(int argc, char* argv[]);

@@ -1,8 +1,7 @@
 #include "movers/folder_replacement.h"
 
+#include "movers/file_name_text.h"
 #include "movers/folder_reader.h"
-
-#include <QFile>
 
 #include <algorithm>
 #include <utility>
@@ -78,7 +77,7 @@ QString readContents(FolderReader& reader, const QByteArray& path, ListingDepth 
             subfolders.push_back(std::move(subfolder));
         } else {
             return QStringLiteral("it holds \"%1\", which is not a plain file")
-                       .arg(QFile::decodeName(path + name)) +
+                       .arg(FileNameText(path + name)) +
                    (depth == ListingDepth::WholeTree ? QStringLiteral(" or folder") : QString());
         }
     }

@@ -1,5 +1,6 @@
 #include "movers/mover_run.h"
 
+#include "movers/file_name_text.h"
 #include "movers/folder_replacement.h"
 #include "movers/page_listing.h"
 #include "movers/path_joiners.h"
@@ -117,13 +118,13 @@ MoverRun::Flow MoverRun::emptyFolder(const OpenFolder& folder, const QString& pa
                                      const QByteArrayList& fileNames,
                                      const std::vector<ReplacedSubfolder>& subfolders) {
     for (const QByteArray& name : fileNames) {
-        const QString filePath = AddBackslash(path) + QFile::decodeName(name);
+        const QString filePath = AddBackslash(path) + FileNameText(name);
         if (attempt([&] { return files.removeFile(folder, name); }, filePath) == Flow::Stop) {
             return Flow::Stop;
         }
     }
     for (const ReplacedSubfolder& subfolder : subfolders) {
-        const QString subfolderPath = AddBackslash(path) + QFile::decodeName(subfolder.name);
+        const QString subfolderPath = AddBackslash(path) + FileNameText(subfolder.name);
         if (emptyFolder(folder.subfolder(subfolder.name), subfolderPath, subfolder.fileNames,
                         subfolder.subfolders) == Flow::Stop ||
             attempt([&] { return files.removeFolder(folder, subfolder.name); }, subfolderPath) ==

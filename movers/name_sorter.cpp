@@ -1,5 +1,7 @@
 #include "movers/name_sorter.h"
 
+#include "movers/file_name_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -16,7 +18,7 @@ bool isAscii(QByteArrayView name) {
 
 void NameSorter::add(QByteArrayView utf8) {
     if (!isAscii(utf8)) {
-        names.push_back({QString::fromUtf8(utf8), 0, -1, 0});
+        names.push_back({FileNameText(utf8), 0, -1, 0});
         return;
     }
     const auto keyAt = std::uint32_t(keys.size());

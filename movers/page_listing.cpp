@@ -1,5 +1,6 @@
 #include "movers/page_listing.h"
 
+#include "movers/file_name_text.h"
 #include "movers/folder_reader.h"
 #include "movers/mover_kinds.h"
 #include "movers/name_sorter.h"
@@ -150,7 +151,7 @@ public:
 private:
     bool enter(const FolderReader& parent, const QByteArray& name, const Place& place) {
         const bool decodable = place.decodable && name.isValidUtf8();
-        const Place inner{decodable ? place.path + QString::fromUtf8(name) + u'/' : QString(),
+        const Place inner{decodable ? place.path + FileNameText(name) + u'/' : QString(),
                           place.rawPath + name + '/', decodable, false};
         FolderReader subfolder(parent, name);
         if (isNoFolder(subfolder.error())) {

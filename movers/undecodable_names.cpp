@@ -1,5 +1,7 @@
 #include "movers/undecodable_names.h"
 
+#include "movers/file_name_text.h"
+
 namespace {
 
 constexpr qsizetype kNamesShown = 10;
@@ -21,6 +23,12 @@ qsizetype sequenceLength(uchar lead) {
     return 0;
 }
 
+// Characters a terminal would not show, or would act on: the control characters, and the byte
+// order mark, an invisible character that would make two names look the same.
+bool shownAsBytes(QChar character) {
+    return character.category() == QChar::Other_Control || character == QChar::ByteOrderMark;
+}
+
 QString hexByte(uchar byte) {
     return QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
 }
@@ -33,8 +41,8 @@ QString ReadableFileName(QByteArrayView name) {
         const qsizetype length = sequenceLength(uchar(name[at]));
         const QByteArrayView sequence =
             length > 0 && at + length <= name.size() ? name.sliced(at, length) : QByteArrayView();
-        const QString character = sequence.isValidUtf8() ? QString::fromUtf8(sequence) : QString();
-        if (character.isEmpty() || character.front().category() == QChar::Other_Control) {
+        const QString character = sequence.isValidUtf8() ? FileNameText(sequence) : QString();
+        if (character.isEmpty() || shownAsBytes(character.front())) {
             readable += hexByte(uchar(name[at]));
             ++at;
         } else {

@@ -5,7 +5,8 @@
 #include <QString>
 
 // A file name that is not valid UTF-8, as it can be shown: its valid UTF-8 characters as they
-// are, every other byte and every control character as "\x" and two upper-case hex digits.
+// are, every other byte, every control character and the byte order mark (U+FEFF, invisible)
+// as "\x" and two upper-case hex digits a byte.
 QString ReadableFileName(QByteArrayView name);
 // A name, path or other text as it can be shown on one line: ReadableFileName of its UTF-8.
 QString ReadableText(const QString& text);

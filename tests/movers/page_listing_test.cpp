@@ -34,14 +34,18 @@ TEST(PageListing, ListsRegularFilesAfterFollowingLinksAndKeepsUndecodableNamesAp
     for (const auto& [target, name] : links) {
         ASSERT_TRUE(QFile::link(target, path(name))) << name;
     }
-    for (const char* name :
-         {"\xFF.HTM", "caf\xE9.htm", "caf\xC3\xA9.htm", "\xE9.txt", ".\xE9.htm"}) {
+    const QByteArrayList raw{"\xFF.HTM", "caf\xE9.htm", "caf\xC3\xA9.htm", "\xE9.txt", ".\xE9.htm"};
+    for (const QByteArray& name : raw) {
         WriteRawNamedFile(folder.path(), name, "<title>x</title>");
     }
 
     const PageFileList pages = ListPageFiles(folder.path());
     EXPECT_EQ(pages.names, QStringList({"b.htm", QStringLiteral("caf\u00E9.htm"), "link.htm"}));
     EXPECT_EQ(pages.undecodable, QByteArrayList({"caf\xE9.htm", "\xFF.HTM"}));
+    // QTemporaryDir cannot remove what it cannot name.
+    for (const QByteArray& name : raw) {
+        ::unlink((QFile::encodeName(folder.path()) + '/' + name).constData());
+    }
 }
 
 // ASCII names are compared by a quicker road than other names; the order is the same.
@@ -76,7 +80,8 @@ TEST(PageListing, AFolderThatCannotBeReadToItsEndListsNothingAndTellsWhy) {
 
 // A whole tree: each folder's own pages, then its subfolders, both in the page list's order.
 // Hidden folders, links to folders and the output folders directly inside are not entered; a
-// folder whose name is not UTF-8 takes everything below it out of the names.
+// folder whose name is not UTF-8 takes everything below it out of the names. A byte order mark
+// at the start of a name is a character of the name like any other.
 TEST(PageListing, ATreeListsEachFoldersPagesThenItsSubfoldersAndEntersNoHiddenLinkedOrOutput) {
     const QTemporaryDir folder;
     for (const char* page :
@@ -92,20 +97,30 @@ TEST(PageListing, ATreeListsEachFoldersPagesThenItsSubfoldersAndEntersNoHiddenLi
     ASSERT_EQ(::mkdir(raw + "/sub", 0755), 0);
     WriteRawNamedFile(folder.path(), "caf\xE9/p.htm", "<title>lost</title>");
     WriteRawNamedFile(folder.path(), "caf\xE9/sub/q.htm", "<title>lost</title>");
+    const QByteArray mark = "\xEF\xBB\xBF";
+    ASSERT_EQ(::mkdir((QFile::encodeName(folder.path()) + "/" + mark + "alpha").constData(), 0755),
+              0);
+    for (const QByteArray& marked : {mark + "b.htm", mark + mark + "b.htm", mark + "alpha/c.htm"}) {
+        WriteRawNamedFile(folder.path(), marked, "<title>x</title>");
+    }
 
     const PageFileList tree = ListPageFiles(folder.path(), ListingDepth::WholeTree);
-    EXPECT_EQ(tree.names, QStringList({"A.htm", "b.htm", "link.htm", "alpha/a.htm", "alpha/B.htm",
-                                       "alpha/deep/x.htm", "docs/zandrifts/kept.htm",
-                                       "folder.htm/inside.htm", "Zeta/z.htm"}));
+    const QStringList named{"A.htm", "b.htm", "link.htm", QStringLiteral("\uFEFFb.htm"),
+                            QStringLiteral("\uFEFF\uFEFFb.htm")};
+    EXPECT_EQ(tree.names, named + QStringList({"alpha/a.htm", "alpha/B.htm", "alpha/deep/x.htm",
+                                               "docs/zandrifts/kept.htm", "folder.htm/inside.htm",
+                                               "Zeta/z.htm", QStringLiteral("\uFEFFalpha/c.htm")}));
     const QByteArrayList lost{"caf\xE9/p.htm", "caf\xE9/sub/q.htm"};
     EXPECT_EQ(tree.undecodable, lost);
     EXPECT_EQ(UndecodablePageFiles(OpenFolder::atPath(folder.path()), ListingDepth::WholeTree),
               lost);
-    EXPECT_EQ(ListPageFiles(folder.path()).names, QStringList({"A.htm", "b.htm", "link.htm"}));
-    // QTemporaryDir cannot remove what it cannot name.
-    for (const QByteArray& name : lost) {
+    EXPECT_EQ(ListPageFiles(folder.path()).names, named);
+    // QTemporaryDir cannot remove what it cannot name, nor what Qt names without its mark.
+    for (const QByteArray& name :
+         lost + QByteArrayList{mark + "b.htm", mark + mark + "b.htm", mark + "alpha/c.htm"}) {
         ::unlink((QFile::encodeName(folder.path()) + '/' + name).constData());
     }
     ::rmdir((raw + "/sub").constData());
     ::rmdir(raw.constData());
+    ::rmdir((QFile::encodeName(folder.path()) + "/" + mark + "alpha").constData());
 }
