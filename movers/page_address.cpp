@@ -6,10 +6,12 @@
 
 namespace {
 
-// Whether a byte of a name's UTF-8 stands as it is in an address: printable ASCII (the blank
-// too) other than the characters that mean something in an address or end an attribute.
+// Whether a byte of a name's UTF-8 stands as it is in an address: printable ASCII other than
+// the blank, which browsers and servers trim at the end of an address and a Location header
+// cannot hold, and the characters that mean something in an address or end an attribute.
 bool standsRaw(uchar byte) {
     switch (byte) {
+    case ' ':
     case '%':
     case '#':
     case '?':
@@ -51,6 +53,11 @@ QString EncodeRelativePath(const QString& relativePath) {
     return names.join(u'/');
 }
 
+QString AddressBase(const QString& newAddress) {
+    QString base = Module1::AddSlash(newAddress);
+    return base.replace(u' ', QStringLiteral("%20"));
+}
+
 QString PageAddress(const QString& newAddress, const QString& relativePath) {
-    return Module1::AddSlash(newAddress) + EncodeRelativePath(relativePath);
+    return AddressBase(newAddress) + EncodeRelativePath(relativePath);
 }

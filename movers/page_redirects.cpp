@@ -1,7 +1,6 @@
 #include "movers/page_redirects.h"
 
 #include "movers/page_address.h"
-#include "movers/path_joiners.h"
 
 #include <QSet>
 
@@ -26,7 +25,7 @@ QList<Redirect> PageRedirects(const QString& oldPath, const QString& newAddress,
             foldersRedirected.insert(folder);
             redirects.append(
                 {oldPath + folder, folder.isEmpty()
-                                       ? Module1::AddSlash(newAddress)
+                                       ? AddressBase(newAddress)
                                        : PageAddress(newAddress, folder.chopped(1)) + u'/'});
         }
     }

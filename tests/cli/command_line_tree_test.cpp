@@ -23,9 +23,10 @@ TEST_F(CommandLineTest, ARecursiveRunMirrorsTheTreeAndReplacesItOnlyWhenItHoldsF
     const FolderTree written = ReadFolderTree(output);
     EXPECT_EQ(written.keys(), QStringList({"docs", "docs/a.htm", "docs/Über 50%",
                                            "docs/Über 50%/sale#1.htm", "index.htm"}));
-    EXPECT_EQ(written.value(QStringLiteral("docs/Über 50%/sale#1.htm")),
-              "<html><head><title>T</title><frameset rows=\"100%\"><frame src=\"http://"
-              "new.example/docs/%C3%9Cber 50%25/sale%231.htm\" name=\"redirect\"></frameset>\r\n");
+    EXPECT_EQ(
+        written.value(QStringLiteral("docs/Über 50%/sale#1.htm")),
+        "<html><head><title>T</title><frameset rows=\"100%\"><frame src=\"http://"
+        "new.example/docs/%C3%9Cber%2050%25/sale%231.htm\" name=\"redirect\"></frameset>\r\n");
 
     WriteFile(output + QStringLiteral("/docs/deep/old/older.htm"), "left by an earlier run");
     ASSERT_TRUE(QDir(output).mkpath(QStringLiteral("empty")));
