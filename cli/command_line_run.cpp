@@ -42,7 +42,7 @@ QString summary(qsizetype pagesWritten, const QString& outputFolder,
     }
     QStringList files;
     for (const ServerRulesKind& kind : request.rulesKinds) {
-        files << kind.fileName;
+        files << kind.fileNames;
     }
     text += QStringLiteral(", with the rules files ") + files.join(QStringLiteral(", "));
     if (redirectsLeftOut > 0) {

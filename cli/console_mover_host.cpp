@@ -38,10 +38,9 @@ void ConsoleMoverHost::replacementRefused(const QString& folder, const QString& 
     console.tell(ReadableText(ReplacementRefusedMessage(folder, reason)));
 }
 
-void ConsoleMoverHost::redirectsLeftOut(const QString& rulesFile,
-                                        const QList<LeftOutRedirect>& leftOut) {
+void ConsoleMoverHost::redirectsLeftOut(const QList<LeftOutRedirect>& leftOut) {
     for (const LeftOutRedirect& redirect : leftOut) {
-        console.tell(ReadableText(LeftOutRedirectMessage(rulesFile, redirect)));
+        console.tell(ReadableText(LeftOutRedirectMessage(redirect)));
     }
     leftOutCount += leftOut.size();
 }

@@ -25,7 +25,7 @@ public:
     MsgAnswer stepFailed(const FileError& error, const QString& path) override;
     bool replaceExistingFolder(const QString& folder) override;
     void replacementRefused(const QString& folder, const QString& reason) override;
-    void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) override;
+    void redirectsLeftOut(const QList<LeftOutRedirect>& leftOut) override;
     void runDone(const QString&, MsgIcon) override {}
     bool stopRequested() override { return stop(); }
     void pageStarting(qsizetype index, qsizetype count) override;

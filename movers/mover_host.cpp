@@ -30,10 +30,10 @@ void MoverHost::replacementRefused(const QString& folder, const QString& reason)
     MsgBox(ReplacementRefusedMessage(folder, reason), MsgButtons::OK, MsgIcon::Critical);
 }
 
-void MoverHost::redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut) {
+void MoverHost::redirectsLeftOut(const QList<LeftOutRedirect>& leftOut) {
     QStringList lines;
     for (const LeftOutRedirect& redirect : leftOut) {
-        lines << LeftOutRedirectMessage(rulesFile, redirect);
+        lines << LeftOutRedirectMessage(redirect);
     }
     MsgBox(lines.join(u'\n'), MsgButtons::OK, MsgIcon::Information);
 }

@@ -62,9 +62,9 @@ public:
     // The existing output folder is not replaced, for `reason`: by default the critical box
     // ReplacementRefusedMessage.
     virtual void replacementRefused(const QString& folder, const QString& reason);
-    // A rules file leaves out these redirects, which its kind cannot hold safely: by default an
-    // information box naming them (LeftOutRedirectMessage, one a line).
-    virtual void redirectsLeftOut(const QString& rulesFile, const QList<LeftOutRedirect>& leftOut);
+    // The rules files of a kind leave out these redirects, which they cannot hold safely: by
+    // default an information box naming them (LeftOutRedirectMessage, one a line).
+    virtual void redirectsLeftOut(const QList<LeftOutRedirect>& leftOut);
     // The run came to its end: by default the box of the run's kind, "I'm done!" or "done".
     virtual void runDone(const QString& message, MsgIcon icon);
     // Whether the run is to stop; asked before each page and after each box. A stopped run

@@ -85,6 +85,7 @@ private:
     Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
                    const QByteArray& bytes, bool& written);
     Flow writeRulesFiles(const MoverInputs& inputs);
+    Flow writeRulesFile(const RulesFile& file);
 
     // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
     // the step concerns.

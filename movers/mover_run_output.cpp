@@ -142,19 +142,35 @@ MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
     }
     const QList<Redirect> redirects =
         PageRedirects(inputs.oldPath, inputs.newAddress, writtenPaths);
+    const RulesSite site{.oldPath = inputs.oldPath, .outputFolder = outputFolder};
     for (const ServerRulesKind& rulesKind : inputs.rulesKinds) {
         if (stopAsked()) {
             return Flow::Stop;
         }
-        const ServerRules rules = rulesKind.write(redirects);
+        const ServerRules rules = rulesKind.write(site, redirects);
         if (!rules.leftOut.isEmpty()) {
-            host.redirectsLeftOut(rulesKind.fileName, rules.leftOut);
+            host.redirectsLeftOut(rules.leftOut);
         }
-        bool written = false;
-        if (writeFile(output, AddBackslash(outputFolder) + rulesKind.fileName,
-                      QFile::encodeName(rulesKind.fileName), rules.bytes, written) == Flow::Stop) {
-            return Flow::Stop;
+        for (const RulesFile& file : rules.files) {
+            if (writeRulesFile(file) == Flow::Stop) {
+                return Flow::Stop;
+            }
         }
     }
     return Flow::Next;
+}
+
+// A rules file goes into the output folder, or into the folder of its pages there, opened from
+// the output folder by name and never through a link, as the pages' folders are.
+MoverRun::Flow MoverRun::writeRulesFile(const RulesFile& file) {
+    const QStringList names = file.path.split(u'/');
+    OpenFolder folder;
+    const OpenFolder* into = &output;
+    for (const QString& name : names.first(names.size() - 1)) {
+        folder = into->subfolder(QFile::encodeName(name));
+        into = &folder;
+    }
+    bool written = false;
+    return writeFile(*into, AddBackslash(outputFolder) + file.path, QFile::encodeName(names.last()),
+                     file.bytes, written);
 }

@@ -5,8 +5,12 @@
 // A line is "from to 301!", split at white space. Both paths are percent-encoded, as Netlify
 // asks of special characters; "!" forces the rule, since Netlify would otherwise serve the
 // mover page standing at the old path. Netlify passes the visitor's query string on by itself.
+// Its parser reads lines of any length; Netlify asks for wildcards instead of rules one by one
+// from about 10,000 redirects on, which a site's own pages cannot use.
 
 namespace {
+
+const QString kFile = QStringLiteral("_redirects");
 
 QByteArray percentEncoded(QChar c) {
     QByteArray encoded;
@@ -20,7 +24,7 @@ QByteArray percentEncoded(QChar c) {
 qsizetype pathStart(const QString& address) {
     for (const QLatin1StringView scheme :
          {QLatin1StringView("http://"), QLatin1StringView("https://")}) {
-        if (address.startsWith(scheme)) {
+        if (address.startsWith(scheme, Qt::CaseInsensitive)) {
             for (qsizetype i = scheme.size(); i < address.size(); ++i) {
                 if (address[i] == u'/' || address[i] == u'?' || address[i] == u'#') {
                     return i;
@@ -40,7 +44,7 @@ QByteArray destination(const QString& address) {
     QString out;
     for (qsizetype i = 0; i < address.size(); ++i) {
         const QChar c = address[i];
-        const bool split = c.isSpace() || c == QChar(0xFEFF);
+        const bool split = c.isSpace() || c == QChar::ByteOrderMark;
         if (split || (c == u':' && i >= path)) {
             out += QLatin1StringView(percentEncoded(c));
         } else {
@@ -57,18 +61,17 @@ QString cannotHold(const Redirect& redirect) {
     return {};
 }
 
-QByteArray rule(const Redirect& redirect, int /*number*/) {
-    return QUrl::toPercentEncoding(redirect.oldPath, "/") + ' ' + destination(redirect.newAddress) +
-           " 301!\n";
-}
-
 } // namespace
 
-ServerRules NetlifyRules(const QList<Redirect>& redirects) {
-    static const RuleSyntax syntax{
-        .opening = "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: deploy "
-                   "this _redirects file at the site's root.\n",
-        .cannotHold = &cannotHold,
-        .rule = &rule};
-    return WriteRules(syntax, redirects);
+ServerRules NetlifyRules(const RulesSite& /*site*/, const QList<Redirect>& redirects) {
+    ServerRules rules;
+    QByteArray bytes =
+        "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: deploy "
+        "this _redirects file at the site's root.\n";
+    for (const Redirect& redirect : HeldRedirects(redirects, kFile, &cannotHold, rules.leftOut)) {
+        bytes += QUrl::toPercentEncoding(redirect.oldPath, "/") + ' ' +
+                 destination(redirect.newAddress) + " 301!\n";
+    }
+    rules.files.append({kFile, bytes});
+    return rules;
 }

@@ -18,16 +18,18 @@ bool holdsControlCharacter(const QString& text) {
     return false;
 }
 
+// Schemes are compared without regard to case, as browsers and servers compare them.
 bool isAbsolute(const QString& address) {
-    return address.startsWith(u"http://") || address.startsWith(u"https://") ||
+    return address.startsWith(u"http://", Qt::CaseInsensitive) ||
+           address.startsWith(u"https://", Qt::CaseInsensitive) ||
            (address.startsWith(u'/') && !address.startsWith(u"//"));
 }
 
-QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pathsWritten) {
+QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pathsHeld) {
     if (!IsPlainUrlPath(redirect.oldPath)) {
         return QStringLiteral("its old path is not a plain path from \"/\"");
     }
-    if (pathsWritten.contains(redirect.oldPath)) {
+    if (pathsHeld.contains(redirect.oldPath)) {
         return QStringLiteral("its old path is redirected by an earlier rule");
     }
     if (holdsControlCharacter(redirect.newAddress)) {
@@ -41,37 +43,35 @@ QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pa
 
 } // namespace
 
-ServerRules WriteRules(const RuleSyntax& syntax, const QList<Redirect>& redirects) {
-    ServerRules rules{.bytes = syntax.opening, .leftOut = {}};
-    QSet<QString> pathsWritten;
-    int written = 0;
+QList<Redirect> HeldRedirects(const QList<Redirect>& redirects, const QString& file,
+                              const CannotHold& cannotHold, QList<LeftOutRedirect>& leftOut) {
+    QList<Redirect> held;
+    QSet<QString> pathsHeld;
     for (const Redirect& redirect : redirects) {
-        QString reason = reasonAllKindsLeaveOut(redirect, pathsWritten);
-        if (reason.isEmpty() && syntax.cannotHold != nullptr) {
-            reason = syntax.cannotHold(redirect);
+        QString reason = reasonAllKindsLeaveOut(redirect, pathsHeld);
+        if (reason.isEmpty() && cannotHold) {
+            reason = cannotHold(redirect);
         }
         if (!reason.isEmpty()) {
-            rules.leftOut.append({.oldPath = redirect.oldPath, .reason = reason});
+            leftOut.append({.file = file, .oldPath = redirect.oldPath, .reason = reason});
             continue;
         }
-        pathsWritten.insert(redirect.oldPath);
-        rules.bytes += syntax.rule(redirect, ++written);
+        pathsHeld.insert(redirect.oldPath);
+        held.append(redirect);
     }
-    return rules;
+    return held;
 }
 
-QByteArray ExactPathPattern(const QString& path) {
-    QByteArray pattern = "^";
-    for (const char byte : path.toUtf8()) {
-        const auto unit = uchar(byte);
-        const bool asItIs = unit >= 0x80 || (unit >= '0' && unit <= '9') ||
-                            (unit >= 'A' && unit <= 'Z') || (unit >= 'a' && unit <= 'z') ||
-                            unit == '/';
-        if (asItIs) {
-            pattern += byte;
-        } else {
-            pattern += "\\x" + QByteArray::number(unit, 16).toUpper().rightJustified(2, '0');
-        }
+QByteArray RulesName(const RulesSite& site) {
+    // FNV-1a of the old path's UTF-8: the same path gives the same name on every machine.
+    std::uint32_t hash = 2166136261U;
+    for (const char byte : site.oldPath.toUtf8()) {
+        hash = (hash ^ uchar(byte)) * 16777619U;
     }
-    return pattern + "\\z";
+    return "zandrift_" + QByteArray::number(hash, 16).rightJustified(8, '0');
+}
+
+QString PageFolder(const RulesSite& site, const Redirect& redirect) {
+    const QString relative = redirect.oldPath.mid(site.oldPath.size());
+    return relative.left(relative.lastIndexOf(u'/') + 1);
 }

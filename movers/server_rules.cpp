@@ -5,16 +5,17 @@
 const QList<ServerRulesKind>& ServerRulesKinds() {
     static const QList<ServerRulesKind> kinds{
         {.name = QStringLiteral("apache"),
-         .fileName = QStringLiteral(".htaccess"),
+         .fileNames = {QStringLiteral(".htaccess"), QStringLiteral("redirects.apache.conf"),
+                       QStringLiteral("redirects.apache.map")},
          .write = &ApacheRules},
         {.name = QStringLiteral("nginx"),
-         .fileName = QStringLiteral("redirects.nginx"),
+         .fileNames = {QStringLiteral("redirects.nginx")},
          .write = &NginxRules},
         {.name = QStringLiteral("caddy"),
-         .fileName = QStringLiteral("redirects.caddy"),
+         .fileNames = {QStringLiteral("redirects.caddy")},
          .write = &CaddyRules},
         {.name = QStringLiteral("netlify"),
-         .fileName = QStringLiteral("_redirects"),
+         .fileNames = {QStringLiteral("_redirects")},
          .write = &NetlifyRules},
     };
     return kinds;
@@ -37,7 +38,7 @@ bool IsPlainUrlPath(const QString& path) {
     return true;
 }
 
-QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut) {
-    return rulesFile + QStringLiteral(" leaves out ") + leftOut.oldPath + QStringLiteral(": ") +
+QString LeftOutRedirectMessage(const LeftOutRedirect& leftOut) {
+    return leftOut.file + QStringLiteral(" leaves out ") + leftOut.oldPath + QStringLiteral(": ") +
            leftOut.reason + u'.';
 }

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Server-side permanent redirects (301) from the pages' old URL paths to their new addresses,
-// written as one rules file per kind of web server. Each writer is a pure function of the list.
+// written as rules files for each kind of web server. Each writer is a pure function of the
+// site and the list of redirects.
 
 // One page (or the folder of an index page) that moved.
 struct Redirect {
@@ -14,25 +16,40 @@ struct Redirect {
     QString newAddress; // exactly the text the mover page holds
 };
 
-// A redirect that a kind of file cannot hold safely, and why.
+// The site whose redirects a kind writes.
+struct RulesSite {
+    QString oldPath = QStringLiteral("/"); // where the site folder is served on the old server;
+                                           // every redirect's old path starts with it
+    QString outputFolder; // the output folder's path on this computer, where the files go
+};
+
+// A redirect that a file cannot hold safely, and why.
 struct LeftOutRedirect {
+    QString file; // the rules file's name
     QString oldPath;
     QString reason;
 };
 
-// A rules file's bytes (UTF-8, LF line ends) and the redirects left out of it, both in the
-// order of the list given.
-struct ServerRules {
+// One file of rules: its path relative to the output folder ("/" between folders, the folders
+// those of the pages), and its bytes (UTF-8, LF line ends).
+struct RulesFile {
+    QString path;
     QByteArray bytes;
+};
+
+// What a kind writes: its files, and the redirects left out of them, in the order of the list
+// given.
+struct ServerRules {
+    QList<RulesFile> files;
     QList<LeftOutRedirect> leftOut;
 };
 
-using ServerRulesWriter = ServerRules (*)(const QList<Redirect>&);
+using ServerRulesWriter = ServerRules (*)(const RulesSite&, const QList<Redirect>&);
 
-// One kind of rules file.
+// One kind of rules files.
 struct ServerRulesKind {
-    QString name;     // as the user names it: "apache", "nginx", "caddy", "netlify"
-    QString fileName; // the file written into the output folder
+    QString name;          // as the user names it: "apache", "nginx", "caddy", "netlify"
+    QStringList fileNames; // the names of the files it writes
     ServerRulesWriter write = nullptr;
 };
 
@@ -43,16 +60,19 @@ struct ServerRulesKind {
 bool IsPlainUrlPath(const QString& path);
 
 // "<rules file> leaves out <old path>: <reason>."
-QString LeftOutRedirectMessage(const QString& rulesFile, const LeftOutRedirect& leftOut);
+QString LeftOutRedirectMessage(const LeftOutRedirect& leftOut);
 
 // The four kinds, in the order above.
 const QList<ServerRulesKind>& ServerRulesKinds();
 
-// Apache ".htaccess": mod_rewrite, each old path compared whole with the decoded request path.
-ServerRules ApacheRules(const QList<Redirect>& redirects);
+// Apache: a ".htaccess" in every folder with redirects, holding that folder's own (mod_rewrite,
+// each old path compared whole with the decoded request path), for shared hosts; and
+// "redirects.apache.conf" with the text map "redirects.apache.map" beside it, for the server's
+// own configuration, which reads the rules once and looks each path up in the map.
+ServerRules ApacheRules(const RulesSite& site, const QList<Redirect>& redirects);
 // nginx "redirects.nginx": exact-match locations, for the old site's server block.
-ServerRules NginxRules(const QList<Redirect>& redirects);
-// Caddy "redirects.caddy": anchored path_regexp matchers, for the old site's block.
-ServerRules CaddyRules(const QList<Redirect>& redirects);
+ServerRules NginxRules(const RulesSite& site, const QList<Redirect>& redirects);
+// Caddy "redirects.caddy": the old paths looked up in maps, for the old site's block.
+ServerRules CaddyRules(const RulesSite& site, const QList<Redirect>& redirects);
 // Netlify "_redirects": forced rules with percent-encoded paths.
-ServerRules NetlifyRules(const QList<Redirect>& redirects);
+ServerRules NetlifyRules(const RulesSite& site, const QList<Redirect>& redirects);

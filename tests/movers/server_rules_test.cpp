@@ -2,46 +2,58 @@
 #include "movers/server_rules.h"
 #include "support/qstring_printer.h"
 
+#include <QMap>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 const QStringList everyKind{"apache", "nginx", "caddy", "netlify"};
+const RulesSite site{.oldPath = "/", .outputFolder = "/srv/site/zandrifts"};
 
 struct OddRedirect {
     Redirect redirect;
     QStringList leftOutBy; // the kinds that must leave it out
 };
 
-// Names and addresses at the edges of each file's quoting; the real servers read the
+// Names and addresses at the edges of each file's quoting and limits; the real servers read the
 // ordinary odd names (tests/server_rules).
 const QList<OddRedirect> oddRedirects{
-    {{"/a\"b`c\\d$e{$HOME}g\nh*(i)';[j].htm", "https://new.example/a.htm"}, {}},
+    {{"/a\"b`c\\d$e{$HOME}g\nh*(i)';[j].htm", "https://new.example/a.htm"}, {"caddy"}},
     {{"/q.htm", "https://new.example/q\"`'*().htm"}, {}},
     {{"/dollar.htm", "https://new.example/price$5.htm"}, {"nginx"}},
     {{"/brace.htm", "https://new.example/{$HOME}.htm"}, {"nginx", "caddy"}},
-    {{"/backslash.htm", "https://new.example\\b.htm"}, {"caddy"}},
+    {{"/backslash.htm", "https://new.example\\b.htm"}, {}},
+    {{"/tick-and-backslash.htm", "https://new.example/`\\b.htm"}, {"caddy"}},
     {{"/tab.htm", "https://new.example/a\tb.htm"}, everyKind},
     {{"/separator.htm", QString("https://new.example/a") + QChar(0x2028) + "b.htm"}, everyKind},
     {{"/relative.htm", "new.example/relative.htm"}, everyKind},
     {{"/other-host.htm", "//new.example/other-host.htm"}, everyKind},
+    {{"/upper-case.htm", "HTTPS://NEW.EXAMPLE/upper-case.htm"}, {}},
     {{"/old//twice.htm", "https://new.example/twice.htm"}, everyKind},
     {{"/old/../up.htm", "https://new.example/up.htm"}, everyKind},
     {{"no-slash.htm", "https://new.example/no-slash.htm"}, everyKind},
     {{"/q.htm", "https://new.example/again.htm"}, everyKind},
     {{"/.netlify/functions.htm", "https://new.example/f.htm"}, {"netlify"}},
     {{"/docs/", "/new/docs/"}, {}},
+    // nginx reads words of up to 4,095 bytes, Apache lines of up to 8,191 characters.
+    {{"/" + QString(4090, u'a') + ".htm", "https://new.example/a.htm"}, {"nginx"}},
+    {{"/long.htm", "https://new.example/" + QString(8200, u'b')}, {"apache", "nginx"}},
 };
 
-// Lines each kind writes for one redirect; a name that broke out of its quoting would add some.
-int linesPerRule(const QString& kind) {
-    return kind == u"apache" || kind == u"caddy" ? 2 : 1;
+// The files of a kind, each by its path.
+QMap<QString, QByteArray> filesOf(const ServerRules& rules) {
+    QMap<QString, QByteArray> files;
+    for (const RulesFile& file : rules.files) {
+        files.insert(file.path, file.bytes);
+    }
+    return files;
 }
 
 } // namespace
 
-// What a kind cannot hold is named and left out whole: the file is the file of the others
-// alone, one comment line first, one rule per redirect, LF line ends.
+// What a kind cannot hold is named and left out whole: its files are the files of the others
+// alone, each with its comment line first and LF line ends.
 TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
     QList<Redirect> all;
     for (const OddRedirect& odd : oddRedirects) {
@@ -58,25 +70,25 @@ TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
                 kept << odd.redirect;
             }
         }
-        const ServerRules rules = kind.write(all);
-        QStringList leftOut;
+        const ServerRules rules = kind.write(site, all);
+        QMap<QString, QStringList> leftOut; // by the file that leaves them out
         for (const LeftOutRedirect& left : rules.leftOut) {
-            leftOut << left.oldPath;
+            leftOut[left.file] << left.oldPath;
+            EXPECT_TRUE(kind.fileNames.contains(left.file)) << left.file.toStdString();
             EXPECT_FALSE(left.reason.isEmpty()) << left.oldPath.toStdString();
         }
-        EXPECT_EQ(leftOut, expectedLeftOut);
-        EXPECT_EQ(rules.bytes, kind.write(kept).bytes);
-        if (kind.name == u"caddy") { // read as an environment variable before anything else
-            EXPECT_FALSE(rules.bytes.contains("{$"));
+        EXPECT_EQ(leftOut.isEmpty(), expectedLeftOut.isEmpty());
+        for (const QStringList& paths : leftOut) {
+            EXPECT_EQ(paths, expectedLeftOut);
         }
-
-        const QByteArray opening = kind.write({}).bytes;
-        EXPECT_TRUE(opening.startsWith("# Permanent redirects (301) of the pages Zandrift moved"));
-        EXPECT_TRUE(rules.bytes.startsWith(opening));
-        EXPECT_TRUE(rules.bytes.endsWith('\n'));
-        EXPECT_FALSE(rules.bytes.contains('\r'));
-        EXPECT_EQ(rules.bytes.count('\n'),
-                  opening.count('\n') + kept.size() * linesPerRule(kind.name));
+        EXPECT_EQ(filesOf(rules), filesOf(kind.write(site, kept)));
+        for (const RulesFile& file : rules.files) {
+            EXPECT_TRUE(file.bytes.startsWith("# ")) << file.path.toStdString();
+            EXPECT_TRUE(file.bytes.endsWith('\n'));
+            EXPECT_FALSE(file.bytes.contains('\r'));
+            // Read as an environment variable before anything else.
+            EXPECT_FALSE(kind.name == u"caddy" && file.bytes.contains("{$"));
+        }
     }
 }
 
@@ -89,7 +101,7 @@ TEST(ServerRules, PagesRedirectFromTheirOldPathsAndTheFirstIndexPageAlsoFromItsF
         {"/old/Index.HTM", "https://new.example/site/Index.HTM"},
         {"/old/", "https://new.example/site/"},
         {"/old/index.html", "https://new.example/site/index.html"},
-        {"/old/a b.htm", "https://new.example/site/a b.htm"},
+        {"/old/a b.htm", "https://new.example/site/a%20b.htm"},
         {"/old/caf\u00E9/x.htm", "https://new.example/site/caf%C3%A9/x.htm"},
         {"/old/caf\u00E9/INDEX.html", "https://new.example/site/caf%C3%A9/INDEX.html"},
         {"/old/caf\u00E9/", "https://new.example/site/caf%C3%A9/"},
@@ -106,7 +118,8 @@ TEST(ServerRules, PagesRedirectFromTheirOldPathsAndTheFirstIndexPageAlsoFromItsF
 TEST(ServerRules, NetlifyKeepsEveryCharacterOfTheAddressButWhiteSpace) {
     const QByteArray rules =
         NetlifyRules(
-            {{"/a.htm", QString::fromUtf8("https://new.example/\xF0\x9F\x98\x80 x/a.htm")}})
+            site, {{"/a.htm", QString::fromUtf8("https://new.example/\xF0\x9F\x98\x80 x/a.htm")}})
+            .files.front()
             .bytes;
     EXPECT_TRUE(rules.endsWith("\n/a.htm https://new.example/\xF0\x9F\x98\x80%20x/a.htm 301!\n"))
         << rules.toStdString();
