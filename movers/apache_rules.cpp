@@ -103,10 +103,10 @@ QString cannotHold(const Redirect& redirect) {
 }
 
 // The path as mod_rewrite's "int:escape" writes it, the map's key: letters, digits and
-// "$-_.+!*'(),:@&=/~" as they are, every other byte as "%" and two lower-case hex digits. So the
+// "$-_.+!*'(),:;@&=/~" as they are, every other byte as "%" and two lower-case hex digits. So the
 // key holds no white space, which would end it.
 QByteArray escapedPath(const QString& path) {
-    static constexpr QByteArrayView kAsTheyAre = "$-_.+!*'(),:@&=/~";
+    static constexpr QByteArrayView kAsTheyAre = "$-_.+!*'(),:;@&=/~";
     QByteArray out;
     for (const char byte : path.toUtf8()) {
         if (isAlphanumeric(uchar(byte)) || kAsTheyAre.contains(byte)) {

@@ -20,14 +20,16 @@ const QString kFile = QStringLiteral("redirects.caddy");
 constexpr int kLongestKey = 3;
 
 // A token of the Caddyfile holding exactly the text: between backticks, where nothing is read as
-// an escape; between double quotes with "\"" for a quote when the text holds a backtick, where a
-// backslash cannot stand (Caddy keeps "\\" as two); nothing when neither can hold it.
+// an escape; when the text holds a backtick, between double quotes with "\"" for a quote, where a
+// backslash stands for itself unless a quote follows it (Caddy reads "\\" as two backslashes, so
+// a backslash before a quote, or at the end, cannot be written); nothing when neither can hold
+// it.
 std::optional<QByteArray> token(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     if (!utf8.contains('`')) {
         return '`' + utf8 + '`';
     }
-    if (utf8.contains('\\')) {
+    if (utf8.contains("\\\"") || utf8.endsWith('\\')) {
         return std::nullopt;
     }
     return '"' + QByteArray(utf8).replace("\"", "\\\"") + '"';
@@ -138,7 +140,8 @@ ServerRules CaddyRules(const RulesSite& site, const QList<Redirect>& redirects) 
             return QStringLiteral("Caddy reads \"{\" and \"}\" in its file as a placeholder");
         }
         if (!token(redirect.oldPath) || !token(redirect.newAddress)) {
-            return QStringLiteral("Caddy's quotes cannot hold both \"`\" and \"\\\"");
+            return QStringLiteral(
+                "Caddy cannot quote \"`\" with \"\\\" before a quote or at the end");
         }
         // Caddy refuses a map whose entries name its own placeholder.
         if (redirect.oldPath.contains(QLatin1StringView(name)) ||

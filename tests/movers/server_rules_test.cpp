@@ -24,7 +24,7 @@ const QList<OddRedirect> oddRedirects{
     {{"/dollar.htm", "https://new.example/price$5.htm"}, {"nginx"}},
     {{"/brace.htm", "https://new.example/{$HOME}.htm"}, {"nginx", "caddy"}},
     {{"/backslash.htm", "https://new.example\\b.htm"}, {}},
-    {{"/tick-and-backslash.htm", "https://new.example/`\\b.htm"}, {"caddy"}},
+    {{"/tick-and-backslash.htm", "https://new.example/`\\\"b.htm"}, {"caddy"}},
     {{"/tab.htm", "https://new.example/a\tb.htm"}, everyKind},
     {{"/separator.htm", QString("https://new.example/a") + QChar(0x2028) + "b.htm"}, everyKind},
     {{"/relative.htm", "new.example/relative.htm"}, everyKind},

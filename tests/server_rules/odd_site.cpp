@@ -12,6 +12,9 @@ const QStringList& OddPages() {
     static const QStringList pages{
         QStringLiteral("index.htm"),
         QStringLiteral("plain.htm"),
+        QStringLiteral("plain.htm "),
+        QStringLiteral("\uFEFFplain.htm"),
+        QStringLiteral("\uFEFF\uFEFFplain.htm"),
         QStringLiteral("blank name.htm"),
         QStringLiteral("50% off.htm"),
         QStringLiteral("hash#tag.htm"),
@@ -36,16 +39,22 @@ const QStringList& OddPages() {
         QStringLiteral("docs/index.html"),
         QStringLiteral("docs/deep/Read me.htm"),
         QStringLiteral("docs/deep/50%.HTM"),
+        QStringLiteral("\uFEFFdocs/index.htm"),
     };
     return pages;
 }
 
 MovedSite MoveOddSite(const QString& folder, const QString& oldPath) {
-    for (const QString& page : OddPages()) {
+    return MoveSite(folder, OddPages(), oldPath);
+}
+
+MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
+                   const QString& address) {
+    for (const QString& page : pages) {
         WriteFile(folder + u'/' + page, "<html><head><title>An old page</title></head></html>\n");
     }
     QStringList arguments{"--movers",  "--recursive", "--rules", "apache,nginx,caddy,netlify",
-                          "--address", kTypedAddress, "--delay", "0"};
+                          "--address", address,       "--delay", "0"};
     if (oldPath != u"/") {
         arguments << QStringLiteral("--old-path") << oldPath;
     }
@@ -64,9 +73,10 @@ MovedSite MoveOddSite(const QString& folder, const QString& oldPath) {
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     EXPECT_EQ(result.outLines(),
               QStringList(QStringLiteral("Wrote %1 pages to %2, with the rules files .htaccess, "
+                                         "redirects.apache.conf, redirects.apache.map, "
                                          "redirects.nginx, redirects.caddy, _redirects (%3 "
                                          "redirects left out)")
-                              .arg(OddPages().size())
+                              .arg(pages.size())
                               .arg(moved.output)
                               .arg(result.errLines().size())));
     return moved;

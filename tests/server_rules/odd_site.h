@@ -32,9 +32,12 @@ struct MovedSite {
     QMap<QString, QStringList> leftOut; // by rules file, the old paths it left out
 };
 
-// Makes the site folder `folder` with a page for every page of the table and runs the real
-// program on it as a webmaster would: "zandrift --movers --recursive --rules
+// Makes the site folder `folder` with a page for every one of `pages` (relative paths) and runs
+// the real program on it as a webmaster would: "zandrift --movers --recursive --rules
 // apache,nginx,caddy,netlify [--old-path PATH] --address ADDRESS --delay 0 FOLDER", the old
 // path given unless it is "/". Expects a run that wrote every page and every rules file, and
 // named on standard error each redirect a file left out.
+MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
+                   const QString& address = kTypedAddress);
+// MoveSite of the table's pages.
 MovedSite MoveOddSite(const QString& folder, const QString& oldPath);

@@ -5,9 +5,10 @@
 
 // Where a server under test keeps its own files, and what it serves.
 struct ServedSite {
-    QString folder;    // its configuration, logs and state
-    QString root;      // the old server's document root
-    QString rulesFile; // the rules file, in the output folder at the old path's place
+    QString folder;         // its configuration, logs and state
+    QString root;           // the old server's document root
+    QStringList rulesFiles; // the rules files the configuration reads, each in an output folder
+                            // standing at its old path
 };
 
 // A real web server started as a plain process of the test, listening on a free port of

@@ -1,6 +1,7 @@
 // The rules files as the real servers read them: each started on 127.0.0.1 with a
-// configuration of its own that serves the real program's output folder where the old site
-// stood, at the root and below it.
+// configuration of its own that serves the real program's output folders where the old sites
+// stood, one at the root and one below it, and reads the rules files of both.
+#include "movers/folder_tree.h"
 #include "odd_site.h"
 #include "running_server.h"
 #include "server_configurations.h"
@@ -8,59 +9,99 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Every old path of the site, as a browser requests it, with and without a query string, is
-// answered 301 with exactly its new address and the query; the page the file leaves out
-// (`leftOutPage`, a relative path) and paths beside the rules (another case, a longer name,
-// another file of a folder) are not redirected.
-void expectServedRules(const QString& server, const QString& rulesFile,
-                       RunningServer::Configure configure, const QString& leftOutPage = {}) {
-    const QString program = InstalledProgram(server);
-    if (program.isEmpty()) {
-        GTEST_SKIP() << server.toStdString() << " is not installed";
-    }
-    for (const QString& oldPath : kOldSitePaths) {
-        SCOPED_TRACE(oldPath.toStdString());
-        QTemporaryDir folder;
-        ASSERT_TRUE(folder.isValid());
+// A server as a test starts it: its program, its configuration and the name of the rules
+// file it reads (none for .htaccess, which stands with the pages).
+struct Server {
+    QString program;
+    RunningServer::Configure configure;
+    QString rulesFile;
+};
+
+const Server apacheHtaccess{"apache2", &ConfigureApache, ".htaccess"};
+const Server apacheServer{"apache2", &ConfigureApacheServer, "redirects.apache.conf"};
+const Server nginx{"nginx", &ConfigureNginx, "redirects.nginx"};
+const Server caddy{"caddy", &ConfigureCaddy, "redirects.caddy"};
+
+// Sites moved by the real program, one for each old path, served together: the first old
+// path's output folder is the document root, and each other one stands at its old path in it
+// (a link to it), so that every rules file names its files where they were written.
+class ServedSites {
+public:
+    ServedSites(const QStringList& pages, const QStringList& oldPaths, const QString& rulesFile,
+                const QString& address = kTypedAddress) {
+        EXPECT_TRUE(folder.isValid());
         // Readable by the unprivileged user a server started by root serves as.
         QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther |
                                                  QFile::ExeOther);
-        const QString root = folder.filePath(QStringLiteral("root"));
-        const ServedSite site{folder.filePath(QStringLiteral("server")), root,
-                              root + oldPath + rulesFile};
+        site.folder = folder.filePath(QStringLiteral("server"));
         QDir().mkpath(site.folder);
-        const MovedSite moved = MoveOddSite(folder.filePath(QStringLiteral("site")), oldPath);
-        const QString servedAt = root + oldPath.chopped(1);
-        QDir().mkpath(QFileInfo(servedAt).path());
-        ASSERT_TRUE(QDir().rename(moved.output, servedAt));
-        const QStringList leftOut = moved.leftOut.value(rulesFile);
+        for (qsizetype at = 0; at < oldPaths.size(); ++at) {
+            const QString& oldPath = oldPaths[at];
+            const MovedSite moved = MoveSite(folder.filePath(QStringLiteral("site%1").arg(at)),
+                                             pages, oldPath, address);
+            if (at == 0) {
+                site.root = moved.output;
+            } else {
+                QDir().mkpath(site.root + oldPath.section(u'/', 0, -3));
+                EXPECT_TRUE(QFile::link(moved.output, site.root + oldPath.chopped(1)));
+            }
+            site.rulesFiles << site.root + oldPath + rulesFile;
+            leftOut.insert(oldPath, moved.leftOut);
+        }
+    }
+
+    QTemporaryDir folder;
+    ServedSite site;
+    QMap<QString, QMap<QString, QStringList>> leftOut; // by old path, then by rules file
+};
+
+// Starts the server on the sites; skips the test where the server is not installed.
+#define START_SERVER(running, server, sites)                                                       \
+    const QString program = InstalledProgram((server).program);                                    \
+    if (program.isEmpty()) {                                                                       \
+        GTEST_SKIP() << (server).program.toStdString() << " is not installed";                     \
+    }                                                                                              \
+    const RunningServer running(program, (server).configure, (sites).site);                        \
+    ASSERT_NE(running.port, 0) << running.failure.toStdString()
+
+// Each old path, as a browser requests it, is answered 301 with exactly its new address, and
+// the query string kept; unless the rules file named it as left out, when it is not redirected.
+void expectRedirected(quint16 port, const QList<Redirect>& redirects, const QStringList& leftOut) {
+    for (const Redirect& redirect : redirects) {
+        const QByteArray target = BrowserPath(redirect.oldPath);
+        for (const QByteArray& query : {QByteArray(), QByteArray("?x=1&y=2")}) {
+            const HttpAnswer answer = Get(port, target + query);
+            if (leftOut.contains(redirect.oldPath)) {
+                EXPECT_NE(answer.status, 301) << target.constData();
+                continue;
+            }
+            EXPECT_EQ(answer.status, 301) << target.constData() << query.constData();
+            EXPECT_EQ(answer.location, redirect.newAddress.toUtf8() + query)
+                << target.constData() << query.constData();
+        }
+    }
+}
+
+// The odd names at the root and below it, both sites' files read by one server: every old path
+// redirected but the page the file leaves out (`leftOutPage`, a relative path), and nothing
+// beside the rules (another case, a longer name, another file of a folder).
+void expectServedRules(const Server& server, const QString& leftOutPage = {}) {
+    const ServedSites sites(OddPages(), kOldSitePaths, server.rulesFile);
+    START_SERVER(running, server, sites);
+    for (const QString& oldPath : kOldSitePaths) {
+        SCOPED_TRACE(oldPath.toStdString());
+        const QStringList leftOut = sites.leftOut[oldPath].value(server.rulesFile);
         EXPECT_EQ(leftOut,
                   leftOutPage.isEmpty() ? QStringList() : QStringList(oldPath + leftOutPage));
-
-        const RunningServer server(program, configure, site);
-        ASSERT_NE(server.port, 0) << server.failure.toStdString();
-        for (const Redirect& redirect : OddSiteRedirects(oldPath)) {
-            const QByteArray target = BrowserPath(redirect.oldPath);
-            for (const QByteArray& query : {QByteArray(), QByteArray("?x=1&y=2")}) {
-                const HttpAnswer answer = Get(server.port, target + query);
-                if (leftOut.contains(redirect.oldPath)) {
-                    EXPECT_NE(answer.status, 301) << target.constData();
-                    continue;
-                }
-                EXPECT_EQ(answer.status, 301) << target.constData() << query.constData();
-                EXPECT_EQ(answer.location, redirect.newAddress.toUtf8() + query)
-                    << target.constData() << query.constData();
-            }
-        }
+        expectRedirected(running.port, OddSiteRedirects(oldPath), leftOut);
         for (const char* beside : {"CASE.htm", "Case.htmx", "docs/style.css", "docs/deep/"}) {
-            EXPECT_NE(Get(server.port, BrowserPath(oldPath + QString::fromUtf8(beside))).status,
+            EXPECT_NE(Get(running.port, BrowserPath(oldPath + QString::fromUtf8(beside))).status,
                       301)
                 << beside;
         }
@@ -69,16 +110,47 @@ void expectServedRules(const QString& server, const QString& rulesFile,
 
 } // namespace
 
-TEST(ApacheRules, HtaccessRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("apache2"), QStringLiteral(".htaccess"), &ConfigureApache);
+TEST(ApacheRules, HtaccessFilesRedirectEveryOldPathOfTwoSites) {
+    expectServedRules(apacheHtaccess);
 }
 
-TEST(NginxRules, IncludedFileRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("nginx"), QStringLiteral("redirects.nginx"), &ConfigureNginx,
-                      QStringLiteral("price$5.htm"));
+TEST(ApacheRules, ServerConfigurationRedirectsEveryOldPathOfTwoSites) {
+    expectServedRules(apacheServer);
 }
 
-TEST(CaddyRules, ImportedFileRedirectsEveryOldPathAtTheRootAndBelowIt) {
-    expectServedRules(QStringLiteral("caddy"), QStringLiteral("redirects.caddy"), &ConfigureCaddy,
-                      QStringLiteral("{draft}.htm"));
+TEST(NginxRules, IncludedFilesRedirectEveryOldPathOfTwoSites) {
+    expectServedRules(nginx, QStringLiteral("price$5.htm"));
+}
+
+TEST(CaddyRules, ImportedFilesRedirectEveryOldPathOfTwoSites) {
+    expectServedRules(caddy, QStringLiteral("{draft}.htm"));
+}
+
+// A page six folders of 80 Chinese characters deep, moved to a long address: its rule is longer
+// than an nginx word and an Apache line. No server refuses its configuration or fails a request
+// for it: each starts, redirects the other page (a rule of its own in Apache's configuration,
+// whose map holds no line that long), and redirects the deep page or has it named as left out;
+// a file beside it is served.
+TEST(ServedRules, ADeepTreeBreaksNoServer) {
+    QString deep;
+    for (int depth = 0; depth < 6; ++depth) {
+        for (int character = 0; character < 80; ++character) {
+            deep += QChar(0x4E00 + character);
+        }
+        deep += u'/';
+    }
+    const QStringList pages{QStringLiteral("a.htm"), deep + QStringLiteral("page.htm")};
+    const QString address = QStringLiteral("https://new.example/") + QString(4000, u'x');
+    for (const Server& server : {apacheHtaccess, apacheServer, nginx, caddy}) {
+        SCOPED_TRACE(server.rulesFile.toStdString());
+        const ServedSites sites(pages, {QStringLiteral("/")}, server.rulesFile, address);
+        WriteFile(sites.site.root + u'/' + deep + QStringLiteral("style.css"), "body {}");
+        START_SERVER(running, server, sites);
+        const QStringList leftOut = sites.leftOut[QStringLiteral("/")].value(server.rulesFile);
+        EXPECT_EQ(leftOut,
+                  server.program == u"caddy" ? QStringList() : QStringList(u'/' + pages.back()));
+        expectRedirected(running.port, PageRedirects("/", address, pages), leftOut);
+        EXPECT_EQ(Get(running.port, BrowserPath(u'/' + deep + QStringLiteral("style.css"))).status,
+                  200);
+    }
 }

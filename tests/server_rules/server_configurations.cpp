@@ -2,9 +2,22 @@
 
 #include <unistd.h>
 
-// As on a shared host: the .htaccess stands with the pages and is read for them
-// ("AllowOverride FileInfo"). "-X" keeps Apache in one process in the foreground.
-QStringList ConfigureApache(quint16 port, const ServedSite& site) {
+namespace {
+
+// One line a rules file: `directive` and the file's path, indented by `indent` and ended by `end`.
+QString readEach(const ServedSite& site, const QString& directive, const QString& indent,
+                 const QString& end = {}) {
+    QString lines;
+    for (const QString& file : site.rulesFiles) {
+        lines += indent + directive + u' ' + file + end + u'\n';
+    }
+    return lines;
+}
+
+// Apache in one process in the foreground ("-X"), with mod_rewrite; `overrides` is what a
+// .htaccess may set, `server` what the server's configuration holds besides.
+QStringList configureApache(quint16 port, const ServedSite& site, const QString& overrides,
+                            const QString& server) {
     QString text = QStringLiteral(R"(ServerRoot "%1"
 DefaultRuntimeDir "%1"
 PidFile "%1/httpd.pid"
@@ -16,11 +29,12 @@ LoadModule authz_core_module /usr/lib/apache2/modules/mod_authz_core.so
 LoadModule rewrite_module /usr/lib/apache2/modules/mod_rewrite.so
 DocumentRoot "%3"
 <Directory "%3">
-  AllowOverride FileInfo
+  AllowOverride %4
+  Options FollowSymLinks
   Require all granted
 </Directory>
-)")
-                       .arg(site.folder, QString::number(port), site.root);
+%5)")
+                       .arg(site.folder, QString::number(port), site.root, overrides, server);
     if (geteuid() == 0) {
         text += QStringLiteral("User nobody\nGroup nogroup\n");
     }
@@ -28,8 +42,18 @@ DocumentRoot "%3"
             WrittenConfiguration(site.folder + QStringLiteral("/httpd.conf"), text)};
 }
 
-// The old site's server block includes the file; one process in the foreground, and every
-// file nginx writes in the test's folder.
+} // namespace
+
+QStringList ConfigureApache(quint16 port, const ServedSite& site) {
+    return configureApache(port, site, QStringLiteral("FileInfo"), {});
+}
+
+QStringList ConfigureApacheServer(quint16 port, const ServedSite& site) {
+    return configureApache(port, site, QStringLiteral("None"),
+                           readEach(site, QStringLiteral("Include"), {}));
+}
+
+// One process in the foreground, and every file nginx writes in the test's folder.
 QStringList ConfigureNginx(quint16 port, const ServedSite& site) {
     const QString text = QStringLiteral(R"(pid %1/nginx.pid;
 error_log %1/error.log;
@@ -46,11 +70,12 @@ http {
   server {
     listen 127.0.0.1:%2;
     root %3;
-    include %4;
-  }
+%4  }
 }
 )")
-                             .arg(site.folder, QString::number(port), site.root, site.rulesFile);
+                             .arg(site.folder, QString::number(port), site.root,
+                                  readEach(site, QStringLiteral("include"), QStringLiteral("    "),
+                                           QStringLiteral(";")));
     return {QStringLiteral("-p"),
             site.folder,
             QStringLiteral("-e"),
@@ -59,7 +84,7 @@ http {
             WrittenConfiguration(site.folder + QStringLiteral("/nginx.conf"), text)};
 }
 
-// The old site's block imports the file; no admin endpoint and no certificates.
+// No admin endpoint and no certificates.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site) {
     const QString text = QStringLiteral(R"({
 	admin off
@@ -67,10 +92,10 @@ QStringList ConfigureCaddy(quint16 port, const ServedSite& site) {
 }
 http://127.0.0.1:%1 {
 	root * %2
-	import %3
-}
+%3}
 )")
-                             .arg(QString::number(port), site.root, site.rulesFile);
+                             .arg(QString::number(port), site.root,
+                                  readEach(site, QStringLiteral("import"), QStringLiteral("\t")));
     return {QStringLiteral("run"), QStringLiteral("--adapter"), QStringLiteral("caddyfile"),
             QStringLiteral("--config"),
             WrittenConfiguration(site.folder + QStringLiteral("/Caddyfile"), text)};

@@ -3,11 +3,15 @@
 #include "running_server.h"
 
 // The configurations the real servers are started with: each serves `site.root` on
-// 127.0.0.1:port with the rules file `site.rulesFile` read as the webmaster is told to read it.
+// 127.0.0.1:port and reads the rules files `site.rulesFiles` as the webmaster is told to.
 
-// Apache as on a shared host: the .htaccess stands with the pages ("AllowOverride FileInfo").
+// Apache as on a shared host: the .htaccess files stand with the pages and are read for them
+// ("AllowOverride FileInfo"); the rules files are not read.
 QStringList ConfigureApache(quint16 port, const ServedSite& site);
-// nginx: the old site's server block includes the file.
+// Apache with the rules in its own configuration: each rules file is included at the server's
+// level, and no .htaccess is read.
+QStringList ConfigureApacheServer(quint16 port, const ServedSite& site);
+// nginx: the old site's server block includes each file.
 QStringList ConfigureNginx(quint16 port, const ServedSite& site);
-// Caddy: the old site's block imports the file.
+// Caddy: the old site's block imports each file.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site);
