@@ -137,6 +137,16 @@ QString strayOption(const QCommandLineParser& parser, const ActionOption& action
     return {};
 }
 
+// The delay a "--delay" text gives: ASCII digits alone, so that a script's value is read as
+// it is written (no sign, blank, decimal point or exponent), from 0 to 32767 as in the
+// window's delay box.
+std::optional<std::int16_t> delayOf(const QString& text) {
+    const bool digitsAlone =
+        !text.isEmpty() &&
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digitsAlone ? Module1::ParseDelay(text) : std::nullopt;
+}
+
 // The options of a run or a check: the address, the delay of redirect pages, and what to do
 // at a failure. Fills `request`; returns the fault found, if any.
 QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
@@ -152,7 +162,7 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
             return QStringLiteral("--delay N is missing.");
         }
         const QString delayText = parser.value(QStringLiteral("delay"));
-        const std::optional<std::int16_t> delay = Module1::ParseDelay(delayText);
+        const std::optional<std::int16_t> delay = delayOf(delayText);
         if (!delay) {
             return QStringLiteral("The delay must be a whole number from 0 to 32767, not ") +
                    quoted(delayText) + u'.';

@@ -38,7 +38,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString badOldPath = QStringLiteral(
         "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, ");
 
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {{"--help"},
          0,
          "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]"},
@@ -99,6 +99,12 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
          2,
          badOldPath + "not '/a/../b'."},
     };
+    // Digits alone: what a script passes is read as it is written.
+    for (const char* delay : {"1e3", "5.0", "5.", "+5", " 5", "-0"}) {
+        cases.push_back({{"--movers", "--address", url, "--delay", delay, site},
+                         2,
+                         badDelay + "not '" + delay + "'."});
+    }
     for (const Case& expected : cases) {
         SCOPED_TRACE(expected.arguments.join(u' ').toStdString());
         const ProgramResult result = zandrift(expected.arguments);
