@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/percent_decoding.h"
 #include "movers/undecodable_names.h"
 #include "movers/whole_number.h"
 
@@ -204,10 +205,35 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
     return {};
 }
 
-// Whether an old path is plain (IsPlainUrlPath) and holds no control character or line break,
-// so the servers match it as it is written.
-bool isPlainOldPath(const QString& path) {
-    return IsPlainUrlPath(path) && std::none_of(path.cbegin(), path.cend(), breaksTheLine);
+// The old path "--old-path" gives, as an address bar shows it: percent-decoded once, then a
+// plain path (IsPlainUrlPath) without a control character or line break, so the servers
+// match it as it is written. Fills `oldPath`, ending in "/"; returns the fault found, if any.
+QString readOldPath(const QString& given, QString& oldPath) {
+    const PercentDecoded decoded = DecodePercentEncoding(given);
+    switch (decoded.fault) {
+    case PercentDecoded::Fault::BadEscape:
+        return QStringLiteral("--old-path takes \"%\" only before two hexadecimal digits (\"%\" "
+                              "itself is %25), not ") +
+               quoted(given) + u'.';
+    case PercentDecoded::Fault::NotUtf8:
+        return QStringLiteral("--old-path takes escapes that decode to UTF-8 text, not ") +
+               quoted(given) + u'.';
+    case PercentDecoded::Fault::None:
+        break;
+    }
+    const QString& path = decoded.text;
+    if (std::any_of(path.cbegin(), path.cend(), breaksTheLine)) {
+        return QStringLiteral("--old-path takes no line break or other control character, "
+                              "escaped or not, not ") +
+               quoted(given) + u'.';
+    }
+    if (!IsPlainUrlPath(path)) {
+        return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
+                              "\".\" or \"..\" parts, not ") +
+               quoted(given) + u'.';
+    }
+    oldPath = path.endsWith(u'/') ? path : path + u'/';
+    return {};
 }
 
 // The rules files and the old path, with the folder's subfolders or without. Fills `request`;
@@ -227,13 +253,7 @@ QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& re
         if (request.rulesKinds.isEmpty()) {
             return QStringLiteral("--old-path goes only with --rules.");
         }
-        const QString oldPath = parser.value(QStringLiteral("old-path"));
-        if (!isPlainOldPath(oldPath)) {
-            return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
-                                  "\".\" or \"..\" parts, not ") +
-                   quoted(oldPath) + u'.';
-        }
-        request.oldPath = oldPath.endsWith(u'/') ? oldPath : oldPath + u'/';
+        return readOldPath(parser.value(QStringLiteral("old-path")), request.oldPath);
     }
     return {};
 }
