@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 #include "cli/command_line_run.h"
 #include "platform/file_manager.h"
+#include "platform/missing_display.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/standard_streams.h"
 #include "platform/termination_signal.h"
@@ -14,7 +15,9 @@ namespace {
 // The window, as the program starts without arguments.
 int RunWindow(int argc, char* argv[]) {
     PrepareWebEngine();
+    MissingDisplayExit missingDisplay;
     QApplication application(argc, argv);
+    missingDisplay.displayOpened();
     QApplication::setApplicationName(QStringLiteral("Zandrift"));
     QApplication::setOrganizationName(QStringLiteral("Zandrift"));
     // Lets the desktop match the windows with the installed menu entry and its icon.

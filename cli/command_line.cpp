@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 
+#include "cli/percent_decoding.h"
 #include "movers/undecodable_names.h"
 #include "movers/whole_number.h"
 
@@ -137,6 +138,16 @@ QString strayOption(const QCommandLineParser& parser, const ActionOption& action
     return {};
 }
 
+// The delay a "--delay" text gives: ASCII digits alone, so that a script's value is read as
+// it is written (no sign, blank, decimal point or exponent), from 0 to 32767 as in the
+// window's delay box.
+std::optional<std::int16_t> delayOf(const QString& text) {
+    const bool digitsAlone =
+        !text.isEmpty() &&
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return digitsAlone ? Module1::ParseDelay(text) : std::nullopt;
+}
+
 // The options of a run or a check: the address, the delay of redirect pages, and what to do
 // at a failure. Fills `request`; returns the fault found, if any.
 QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
@@ -152,7 +163,7 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
             return QStringLiteral("--delay N is missing.");
         }
         const QString delayText = parser.value(QStringLiteral("delay"));
-        const std::optional<std::int16_t> delay = Module1::ParseDelay(delayText);
+        const std::optional<std::int16_t> delay = delayOf(delayText);
         if (!delay) {
             return QStringLiteral("The delay must be a whole number from 0 to 32767, not ") +
                    quoted(delayText) + u'.';
@@ -194,10 +205,35 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
     return {};
 }
 
-// Whether an old path is plain (IsPlainUrlPath) and holds no control character or line break,
-// so the servers match it as it is written.
-bool isPlainOldPath(const QString& path) {
-    return IsPlainUrlPath(path) && std::none_of(path.cbegin(), path.cend(), breaksTheLine);
+// The old path "--old-path" gives, as an address bar shows it: percent-decoded once, then a
+// plain path (IsPlainUrlPath) without a control character or line break, so the servers
+// match it as it is written. Fills `oldPath`, ending in "/"; returns the fault found, if any.
+QString readOldPath(const QString& given, QString& oldPath) {
+    const PercentDecoded decoded = DecodePercentEncoding(given);
+    switch (decoded.fault) {
+    case PercentDecoded::Fault::BadEscape:
+        return QStringLiteral("--old-path takes \"%\" only before two hexadecimal digits (\"%\" "
+                              "itself is %25), not ") +
+               quoted(given) + u'.';
+    case PercentDecoded::Fault::NotUtf8:
+        return QStringLiteral("--old-path takes escapes that decode to UTF-8 text, not ") +
+               quoted(given) + u'.';
+    case PercentDecoded::Fault::None:
+        break;
+    }
+    const QString& path = decoded.text;
+    if (std::any_of(path.cbegin(), path.cend(), breaksTheLine)) {
+        return QStringLiteral("--old-path takes no line break or other control character, "
+                              "escaped or not, not ") +
+               quoted(given) + u'.';
+    }
+    if (!IsPlainUrlPath(path)) {
+        return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
+                              "\".\" or \"..\" parts, not ") +
+               quoted(given) + u'.';
+    }
+    oldPath = path.endsWith(u'/') ? path : path + u'/';
+    return {};
 }
 
 // The rules files and the old path, with the folder's subfolders or without. Fills `request`;
@@ -217,13 +253,7 @@ QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& re
         if (request.rulesKinds.isEmpty()) {
             return QStringLiteral("--old-path goes only with --rules.");
         }
-        const QString oldPath = parser.value(QStringLiteral("old-path"));
-        if (!isPlainOldPath(oldPath)) {
-            return QStringLiteral("--old-path takes a URL path from \"/\" without \"//\", "
-                                  "\".\" or \"..\" parts, not ") +
-                   quoted(oldPath) + u'.';
-        }
-        request.oldPath = oldPath.endsWith(u'/') ? oldPath : oldPath + u'/';
+        return readOldPath(parser.value(QStringLiteral("old-path")), request.oldPath);
     }
     return {};
 }

@@ -42,7 +42,7 @@ struct ParsedCommandLine {
 // to it, each at most once, and one existing folder. An address is refused when it is blank or
 // holds a control character (a line break above all), which would break the one-line page.
 // "--rules" takes kinds of rules files by name, separated by commas; "--old-path" a URL path from
-// "/", and only with "--rules".
+// "/", percent-decoded once, and only with "--rules". "--delay" takes ASCII digits alone.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage forms and one line per option, as "--help" prints them.

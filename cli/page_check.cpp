@@ -17,6 +17,11 @@ bool isFound(int status) {
     return status >= 200 && status < 300;
 }
 
+// A 1xx, which Qt 6.4 takes for a whole answer but for 100 (Continue).
+bool isInformational(int status) {
+    return status >= 100 && status < 200;
+}
+
 // HEAD is not served: the page is asked for with GET.
 bool headRefused(int status) {
     return status == 405 || status == 501;
@@ -58,7 +63,8 @@ void PageCheck::send(qsizetype page, Method method) {
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setMaximumRedirectsAllowed(kMaxRedirects);
-    QNetworkReply* reply = method == Method::Head ? manager.head(request) : manager.get(request);
+    QNetworkAccessManager* manager = freeManager();
+    QNetworkReply* reply = method == Method::Head ? manager->head(request) : manager->get(request);
     underWay.insert(reply, {page, method});
 
     // Goes with the reply, so it never fires for a reply that is gone.
@@ -114,5 +120,15 @@ PageCheck::Request PageCheck::release(QNetworkReply* reply) {
     const Request request = underWay.take(reply);
     reply->abort(); // nothing when it has finished
     reply->deleteLater();
+    QNetworkAccessManager* manager = reply->manager();
+    if (isInformational(statusOf(*reply))) {
+        manager->deleteLater(); // its connection, and the reply with it
+    } else {
+        freeManagers << manager;
+    }
     return request;
+}
+
+QNetworkAccessManager* PageCheck::freeManager() {
+    return freeManagers.isEmpty() ? new QNetworkAccessManager(&managers) : freeManagers.takeLast();
 }

@@ -26,7 +26,13 @@ bool IsWebAddress(const QString& address) {
 
 QString PageFile(const QString& address, const QString& relativePath) {
     if (schemeOf(address) == QStringLiteral("file")) {
-        return QUrl(PageAddress(address, relativePath)).toLocalFile();
+        QUrl page(PageAddress(address, relativePath));
+        // The host "localhost" (which QUrl gives in lower case) is this computer, as no host
+        // is; any other host stays, and its file is named as a network share ("//host/path").
+        if (page.host() == QStringLiteral("localhost")) {
+            page.setHost({});
+        }
+        return page.toLocalFile();
     }
     return Module1::AddSlash(address) + relativePath;
 }

@@ -11,9 +11,10 @@ bool IsWebAddress(const QString& address);
 
 // The file a page is at when the new address names a place on this computer. For a "file:"
 // address it is the local file of the page's new address (PageAddress), its percent-encoding
-// decoded, as a browser opens it. For a folder path it is the path with a trailing "/"
-// ensured (AddSlash) followed by the page's relative path, its names as they are; a relative
-// folder path is taken from the current folder.
+// decoded, as a browser opens it; the host "localhost" is this computer, as no host is. For
+// a folder path it is the path with a trailing "/" ensured (AddSlash) followed by the page's
+// relative path, its names as they are; a relative folder path is taken from the current
+// folder.
 QString PageFile(const QString& address, const QString& relativePath);
 
 // Whether a page's file is there: a regular file, or a link to one. If not, why: the

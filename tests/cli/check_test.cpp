@@ -95,7 +95,8 @@ TEST_F(CommandLineTest, CheckWithAFolderAddressLooksForThePageFiles) {
     ASSERT_TRUE(fileUrl.endsWith(QStringLiteral("/new%20site")));
     const FolderTree before = ReadFolderTree(root.path());
 
-    for (const QString& address : {newSite, newSite + u'/', fileUrl}) {
+    const QString localhostUrl = QStringLiteral("file://localhost") + fileUrl.mid(7);
+    for (const QString& address : {newSite, newSite + u'/', fileUrl, localhostUrl}) {
         SCOPED_TRACE(address.toStdString());
         const ProgramResult result = zandrift({"--check", "--address", address, sitePath()});
         // Each page's address as its mover page holds it, the blank encoded.

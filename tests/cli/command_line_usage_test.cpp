@@ -1,5 +1,6 @@
 // The arguments the command line takes and refuses: exit status and first line of output;
 // closed standard streams.
+#include "cli/command_line.h"
 #include "command_line_fixture.h"
 #include "support/qstring_printer.h"
 
@@ -38,7 +39,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString badOldPath = QStringLiteral(
         "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, ");
 
-    const std::vector<Case> cases{
+    std::vector<Case> cases{
         {{"--help"},
          0,
          "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]"},
@@ -99,6 +100,12 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
          2,
          badOldPath + "not '/a/../b'."},
     };
+    // Digits alone: what a script passes is read as it is written.
+    for (const char* delay : {"1e3", "5.0", "5.", "+5", " 5", "-0"}) {
+        cases.push_back({{"--movers", "--address", url, "--delay", delay, site},
+                         2,
+                         badDelay + "not '" + delay + "'."});
+    }
     for (const Case& expected : cases) {
         SCOPED_TRACE(expected.arguments.join(u' ').toStdString());
         const ProgramResult result = zandrift(expected.arguments);
@@ -120,6 +127,43 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     ::unlink((QFile::encodeName(site) + '/' + undecodable).constData());
     EXPECT_EQ(FolderEntries(site),
               QStringList({".hidden.htm", "A.htm", "a.htm", "b.html", "notes.txt"}));
+}
+
+// --old-path is decoded once, as an address bar shows a path, then checked as a plain path;
+// a fault quotes it as given.
+TEST_F(CommandLineTest, OldPathIsPercentDecodedOnce) {
+    const QString badEscape = QStringLiteral(
+        "--old-path takes \"%\" only before two hexadecimal digits (\"%\" itself is %25), not ");
+    const QString notUtf8 =
+        QStringLiteral("--old-path takes escapes that decode to UTF-8 text, not ");
+    const QString control = QStringLiteral(
+        "--old-path takes no line break or other control character, escaped or not, not ");
+    const QString notPlain = QStringLiteral(
+        "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, not ");
+    // The path given, and the old path taken or the usage error.
+    const std::pair<QString, QString> cases[] = {
+        {"/my%20shop", "/my shop/"},
+        {"/50%25/%C3%9Cber/", "/50%/Über/"},
+        {"/Über/", "/Über/"},
+        {"/%2525/", "/%25/"},
+        {"/%2e%2E/", notPlain + "'/%2e%2E/'."},
+        {"%EF%BB%BF/old/", notPlain + "'%EF%BB%BF/old/'."},
+        {"/50%/", badEscape + "'/50%/'."},
+        {"/%4", badEscape + "'/%4'."},
+        {"/caf%E9/", notUtf8 + "'/caf%E9/'."},
+        {"/%ED%A0%80/", notUtf8 + "'/%ED%A0%80/'."},
+        {"/caf%C3", notUtf8 + "'/caf%C3'."},
+        {"/a%0Ab/", control + "'/a%0Ab/'."},
+        {"/a%E2%80%A8/", control + "'/a%E2%80%A8/'."},
+        {"/a\tb/", control + "'/a\\x09b/'."},
+    };
+    for (const auto& [given, expected] : cases) {
+        SCOPED_TRACE(given.toStdString());
+        const ParsedCommandLine parsed =
+            ParseCommandLine({"zandrift", "--frames", "--address", "http://new.example/", "--rules",
+                              "nginx", "--old-path", given, sitePath()});
+        EXPECT_EQ(parsed.request ? parsed.request->oldPath : parsed.usageError, expected);
+    }
 }
 
 // A standard stream closed by the caller (`zandrift --list site >&-`): a result that cannot be

@@ -34,3 +34,29 @@ TEST(PageCheck, HasAtMostSixRequestsUnderWayAndEndsEachAfterItsTimeLimit) {
     EXPECT_EQ(server.requests().size(), 8);
     EXPECT_EQ(reasons, QStringList(8, QStringLiteral("timed out")));
 }
+
+// A 101 answer keeps its connection for another protocol, which a check must not wait on: the
+// page is not found, with 101 as its reason, and the pages after it are asked in time.
+TEST(PageCheck, AnswerSwitchingProtocolsIsFinalAndHoldsNoConnection) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serve(QStringLiteral("/switches.htm"), {.status = 101});
+    QStringList addresses(server.url(QStringLiteral("/switches.htm")));
+    QStringList expected(QStringLiteral("101"));
+    for (int page = 0; page < 8; ++page) {
+        const QString path = QStringLiteral("/found/%1.htm").arg(page);
+        server.serve(path, {});
+        addresses << server.url(path);
+        expected << QStringLiteral("found");
+    }
+
+    QStringList reasons(addresses.size());
+    PageCheck(addresses,
+              [&](qsizetype page, const PageAnswer& answer) {
+                  reasons[page] = answer.found ? QStringLiteral("found") : answer.reason;
+              },
+              {.requestTimeoutMs = 2000})
+        .run();
+
+    EXPECT_EQ(reasons, expected);
+}

@@ -19,6 +19,9 @@ TEST(PageFile, IsTheFolderPathAndTheRawNameOrTheFileAddressDecoded) {
         {"new", "a.htm", false, "new/a.htm"},
         {"file:///srv/my%20site", "50%#off.htm", false, "/srv/my site/50%#off.htm"},
         {"File:///srv/new/", "docs/Über uns.htm", false, "/srv/new/docs/Über uns.htm"},
+        {"file://localhost/srv/my%20site/", "a.htm", false, "/srv/my site/a.htm"},
+        {"file://LocalHost/srv/new", "docs/b.htm", false, "/srv/new/docs/b.htm"},
+        {"file://server/srv/new/", "a.htm", false, "//server/srv/new/a.htm"},
         {"ftp://new.example/", "a.htm", false, "ftp://new.example/a.htm"},
         {"C:\\new\\", "a.htm", false, "C:\\new\\a.htm"},
     };

@@ -52,28 +52,34 @@ void LoopbackServer::accept() {
             const QByteArray method = parts.value(0);
             const QString path = QUrl::fromPercentEncoding(parts.value(1).split('?').value(0));
             seen << tableKey(method, path);
-            const QByteArray response = answer(method, path);
-            if (!response.isEmpty()) {
-                socket->write(response);
+            const Answer response = answer(method, path);
+            socket->write(response.bytes);
+            if (response.closes) {
                 socket->disconnectFromHost();
             } // else held open until the client gives up
         });
     }
 }
 
-// The response's bytes; none for an answer withheld.
-QByteArray LoopbackServer::answer(const QByteArray& method, const QString& path) const {
+LoopbackServer::Answer LoopbackServer::answer(const QByteArray& method, const QString& path) const {
     const bool withBody = method != "HEAD";
     for (const QByteArray& key : {method, QByteArray()}) {
         if (const auto entry = table.constFind(tableKey(key, path)); entry != table.cend()) {
-            return entry->withheld ? QByteArray()
-                                   : responseBytes(entry->status, entry->location, {}, withBody);
+            if (entry->withheld) {
+                return {{}, false};
+            }
+            if (entry->status == 101) {
+                return {"HTTP/1.1 101 Switching Protocols\r\nConnection: Upgrade\r\n"
+                        "Upgrade: websocket\r\n\r\n",
+                        false};
+            }
+            return {responseBytes(entry->status, entry->location, {}, withBody)};
         }
     }
     const QString file = QDir::cleanPath(folder + path);
     QFile page(file);
     if (folder.isEmpty() || !file.startsWith(folder + u'/') || !page.open(QIODevice::ReadOnly)) {
-        return responseBytes(404, {}, {}, withBody);
+        return {responseBytes(404, {}, {}, withBody)};
     }
-    return responseBytes(200, {}, page.readAll(), withBody);
+    return {responseBytes(200, {}, page.readAll(), withBody)};
 }

@@ -11,8 +11,9 @@
 // request from a table of decoded paths ("/new/Über uns.htm", as a server maps them onto
 // files), or else with the file at that path in the folder it serves, as "text/html" without
 // a charset (as a server that knows none sends it); any other path gets 404. Every answer
-// closes its connection. It runs on the event loop of the thread that made it, so the test
-// must let that loop run while a client waits.
+// closes its connection but a 101 (Switching Protocols), after which the connection is held
+// open, as by a server that now speaks another protocol on it. It runs on the event loop of
+// the thread that made it, so the test must let that loop run while a client waits.
 class LoopbackServer : public QObject {
 public:
     struct Response {
@@ -37,8 +38,15 @@ public:
     const QStringList& requests() const { return seen; }
 
 private:
+    // What a request is answered with: the response's bytes (none for an answer withheld),
+    // and whether the connection is closed after them.
+    struct Answer {
+        QByteArray bytes;
+        bool closes = true;
+    };
+
     void accept();
-    QByteArray answer(const QByteArray& method, const QString& path) const;
+    Answer answer(const QByteArray& method, const QString& path) const;
 
     QHash<QString, Response> table; // by "METHOD /path", or " /path" for every method
     QString folder;
