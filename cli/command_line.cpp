@@ -343,7 +343,8 @@ QString UsageText() {
                 u'\n';
     }
     text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
-                           "early or a step failed,\n2 for bad usage, 128 + N when signal N "
+                           "early, a step failed\nor a rules file left out a redirect, 2 for bad "
+                           "usage, 128 + N when signal N\n"
                            "stopped the run (130 for Ctrl+C).\nWith --check: 0 when every "
                            "page was found at the new address, 1 when any was not.");
     return text;

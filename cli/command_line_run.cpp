@@ -138,7 +138,9 @@ int writePages(const CommandLineRequest& request, Console& console) {
     if (outcome.end == MoverEnd::Completed && outcome.failedSteps == 0) {
         console.print(
             summary(outcome.pagesWritten, outputFolder, request, host.redirectsLeftOut()));
-        return printed(console);
+        // A redirect left out of a rules file is a page whose old address the server will not
+        // answer as asked: the status says so, as standard error named it.
+        return host.redirectsLeftOut() > 0 ? kExitFailure : printed(console);
     }
     // What is left of a run that ended early: whole pages only.
     const QString left = QString::number(outcome.pagesWritten) + QStringLiteral(" of ") +

@@ -36,7 +36,7 @@ struct MovedSite {
 // the real program on it as a webmaster would: "zandrift --movers --recursive --rules
 // apache,nginx,caddy,netlify [--old-path PATH] --address ADDRESS --delay 0 FOLDER", the old
 // path given unless it is "/". Expects a run that wrote every page and every rules file, and
-// named on standard error each redirect a file left out.
+// named on standard error each redirect a file left out, with exit status 1 when it did.
 MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
                    const QString& address = kTypedAddress);
 // MoveSite of the table's pages.
