@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class FileManager;
+struct MoverCommand;
 struct MoverKind;
 class MessageBoxes;
 class QGroupBox;
@@ -77,7 +78,7 @@ private:
     void cmdDelay_Click();
     void cmdCreate_Click();
     void cmdFrames_Click();
-    void runMoverCommand(const MoverKind& kind);
+    void runMoverCommand(const MoverCommand& command);
     void cmdBrowse_Click();
     void loadCompanionWindows();
     void Form_Unload();

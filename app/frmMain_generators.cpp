@@ -1,19 +1,18 @@
 #include "app/frmMain.h"
 
 #include "app/mover_command.h"
-#include "movers/mover_kinds.h"
 
 void frmMain::cmdCreate_Click() {
-    runMoverCommand(RedirectPages());
+    runMoverCommand(CreateMovers());
 }
 
 void frmMain::cmdFrames_Click() {
-    runMoverCommand(FramedForwardPages());
+    runMoverCommand(CreateFrames());
 }
 
-void frmMain::runMoverCommand(const MoverKind& kind) {
+void frmMain::runMoverCommand(const MoverCommand& command) {
     moverRunning = true;
-    RunMoverCommand(*this, kind);
+    RunMoverCommand(*this, command);
     moverRunning = false;
     if (closeAfterRun) {
         closeAfterRun = false;

@@ -1,7 +1,7 @@
 #include "app/mover_command.h"
 
 #include "app/frmMain.h"
-#include "app/main_window_mover_host.h"
+#include "app/main_window_mover_port.h"
 #include "movers/disk_files.h"
 #include "movers/mover_run.h"
 
@@ -21,13 +21,32 @@ QStringList listedPages(const QListWidget& list) {
 
 } // namespace
 
-void RunMoverCommand(frmMain& window, const MoverKind& kind) {
+MoverCommand CreateMovers() {
+    return {.kind = RedirectPages(),
+            .ending = {.doneMessage = QStringLiteral("I'm done!"),
+                       .doneIcon = MsgIcon::Information,
+                       .saysDoneBeforeOpening = false,
+                       .closesMainWindow = true}};
+}
+
+MoverCommand CreateFrames() {
+    return {.kind = FramedForwardPages(),
+            .ending = {.doneMessage = QStringLiteral("done"),
+                       .doneIcon = MsgIcon::None,
+                       .saysDoneBeforeOpening = true,
+                       .closesMainWindow = false}};
+}
+
+void RunMoverCommand(frmMain& window, const MoverCommand& command) {
     const MoverInputs inputs{.siteFolder = window.txtMap->text(),
                              .pageNames = listedPages(*window.lstFiles),
                              .newAddress = window.strNewAddress,
                              .delay = window.intDelay,
                              .delayGiven = window.delayGiven()};
-    MainWindowMoverHost host(window);
+    MainWindowMoverPort port(window, command.ending);
     DiskFiles files;
-    MoverRun(kind, host, files).run(inputs, window.strPage);
+    const MoverOutcome outcome = MoverRun(command.kind, port, files).run(inputs);
+    if (!outcome.lastPage.isEmpty()) {
+        window.strPage = outcome.lastPage;
+    }
 }

@@ -31,17 +31,11 @@ QString text(const std::string& bytes) {
     return QString::fromStdString(bytes);
 }
 
-// Answers every box of a run at once: Yes to a question, OK to everything else.
-class SilentHost final : public MoverHost {
+// Answers a run's questions at once: an existing folder is replaced, a failing step ends the run.
+class SilentPort final : public MoverPort {
 public:
-    MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon) override {
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
-    }
-    void pageStarting(qsizetype, qsizetype) override {}
-    void setBusyPointer(bool) override {}
-    void setFocus(MoverControl) override {}
-    void openFileManager(const QString&) override {}
-    void closeMainWindow() override {}
+    StepChoice stepFailed(const FileError&, const QString&) override { return StepChoice::Abort; }
+    bool replaceExistingFolder(const QString&) override { return true; }
 };
 
 // Boxes answered at once, unseen: Yes or OK, and `typed` in an input box.
@@ -117,10 +111,9 @@ void WriteRedirectPages(Meter& meter, const std::string& site, ListingDepth dept
                              .delay = kDelay,
                              .delayGiven = true,
                              .depth = depth};
-    SilentHost host;
+    SilentPort port;
     DiskFiles files;
-    QString page;
-    meter.measure([&] { MoverRun(RedirectPages(), host, files).run(inputs, page); });
+    meter.measure([&] { MoverRun(RedirectPages(), port, files).run(inputs); });
 }
 
 void CreateMoversInMainWindow(Meter& meter, const std::string& site,

@@ -3,7 +3,7 @@
 #include "cli/check_run.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
-#include "cli/console_mover_host.h"
+#include "cli/console_mover_port.h"
 #include "cli/stop_signals.h"
 #include "movers/disk_files.h"
 #include "movers/file_name_text.h"
@@ -127,20 +127,18 @@ int writePages(const CommandLineRequest& request, Console& console) {
                              .oldPath = request.oldPath,
                              .pageExtras = request.pageExtras};
     const StopSignals stopSignals;
-    ConsoleMoverHost host(console, request, [&stopSignals] { return stopSignals.received(); });
+    ConsoleMoverPort port(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;
-    QString page;
-    const MoverOutcome outcome = MoverRun(kind, host, files).run(inputs, page);
+    const MoverOutcome outcome = MoverRun(kind, port, files).run(inputs);
     console.clearProgress();
 
-    const QString outputFolder =
-        ReadableText(Module1::AddBackslash(request.folder) + kind.folderName);
+    const QString outputFolder = ReadableText(outcome.outputFolder);
     if (outcome.end == MoverEnd::Completed && outcome.failedSteps == 0) {
         console.print(
-            summary(outcome.pagesWritten, outputFolder, request, host.redirectsLeftOut()));
+            summary(outcome.pagesWritten, outputFolder, request, port.redirectsLeftOut()));
         // A redirect left out of a rules file is a page whose old address the server will not
         // answer as asked: the status says so, as standard error named it.
-        return host.redirectsLeftOut() > 0 ? kExitFailure : printed(console);
+        return port.redirectsLeftOut() > 0 ? kExitFailure : printed(console);
     }
     // What is left of a run that ended early: whole pages only.
     const QString left = QString::number(outcome.pagesWritten) + QStringLiteral(" of ") +
@@ -149,7 +147,7 @@ int writePages(const CommandLineRequest& request, Console& console) {
         console.tell(QStringLiteral("Stopped: ") + left);
         return kExitSignalBase + stopSignals.signalNumber();
     }
-    if (host.pagesStarted()) {
+    if (port.pagesStarted()) {
         console.tell(left);
     }
     return kExitFailure;

@@ -3,19 +3,11 @@
 MoverKind RedirectPages() {
     return {.folderName = QStringLiteral("zandrifts"),
             .needsDelay = true,
-            .assemblePage = &RedirectPage,
-            .doneMessage = QStringLiteral("I'm done!"),
-            .doneIcon = MsgIcon::Information,
-            .saysDoneBeforeOpening = false,
-            .closesMainWindow = true};
+            .assemblePage = &RedirectPage};
 }
 
 MoverKind FramedForwardPages() {
     return {.folderName = QStringLiteral("framedforward"),
             .needsDelay = false,
-            .assemblePage = &FramedForwardPage,
-            .doneMessage = QStringLiteral("done"),
-            .doneIcon = MsgIcon::None,
-            .saysDoneBeforeOpening = true,
-            .closesMainWindow = false};
+            .assemblePage = &FramedForwardPage};
 }

@@ -9,38 +9,22 @@
 
 using Module1::AddBackslash;
 
-namespace {
+MoverRun::MoverRun(MoverKind kind, MoverPort& port, MoverFiles& files)
+    : kind(std::move(kind)), port(port), files(files) {}
 
-// The hourglass for as long as it lives.
-class BusyPointer {
-public:
-    explicit BusyPointer(MoverHost& host) : host(host) { host.setBusyPointer(true); }
-    ~BusyPointer() { host.setBusyPointer(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    MoverHost& host;
-};
-
-} // namespace
-
-MoverRun::MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files)
-    : kind(std::move(kind)), host(host), files(files) {}
-
-MoverOutcome MoverRun::run(const MoverInputs& inputs, QString& page) {
+MoverOutcome MoverRun::run(const MoverInputs& inputs) {
     outcome = {};
     depth = inputs.depth;
     pageFolders.clear();
     writtenPaths.clear();
-    if (runSteps(inputs, page) == Flow::Next) {
+    if (runSteps(inputs) == Flow::Next) {
         outcome.end = MoverEnd::Completed;
-        end();
     }
+    port.runEnded(outcome);
     return outcome;
 }
 
-MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
+MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs) {
     if (!inputsGiven(inputs)) {
         return Flow::Stop;
     }
@@ -49,9 +33,10 @@ MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
     if (!toldOfUndecodablePages()) {
         return Flow::Stop;
     }
-    const BusyPointer busy(host);
+    port.runStarting(inputs.pageNames.size());
     outputName = QFile::encodeName(kind.folderName);
     outputFolder = AddBackslash(inputs.siteFolder) + kind.folderName;
+    outcome.outputFolder = outputFolder;
     if (attempt([this] { return files.createFolder(site, outputName); }, outputFolder,
                 AccessError::OffersReplacement) == Flow::Stop) {
         return Flow::Stop;
@@ -59,7 +44,7 @@ MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
     // Opened again by its name, never through a link: a page step in a folder that cannot be
     // opened fails as opening it failed.
     output = site.subfolder(outputName);
-    if (writePages(inputs, page) == Flow::Stop) {
+    if (writePages(inputs) == Flow::Stop) {
         return Flow::Stop;
     }
     return writeRulesFiles(inputs);
@@ -67,11 +52,11 @@ MoverRun::Flow MoverRun::runSteps(const MoverInputs& inputs, QString& page) {
 
 bool MoverRun::inputsGiven(const MoverInputs& inputs) {
     if (inputs.newAddress.isEmpty()) {
-        host.inputMissing(MoverControl::NewAddress);
+        port.inputMissing(MissingInput::NewAddress);
         return false;
     }
     if (kind.needsDelay && !inputs.delayGiven) {
-        host.inputMissing(MoverControl::Delay);
+        port.inputMissing(MissingInput::Delay);
         return false;
     }
     return true;
@@ -84,18 +69,18 @@ bool MoverRun::toldOfUndecodablePages() {
     if (undecodable.isEmpty()) {
         return true;
     }
-    host.undecodablePages(undecodable);
+    port.undecodablePages(undecodable);
     return !stopAsked();
 }
 
 MoverRun::Flow MoverRun::offerReplacement() {
-    const bool replace = host.replaceExistingFolder(outputFolder);
+    const bool replace = port.replaceExistingFolder(outputFolder);
     if (stopAsked() || !replace) {
         return Flow::Stop;
     }
     const FolderReplacement plan = PlanFolderReplacement(site, outputName, depth);
     if (plan.refused()) {
-        host.replacementRefused(outputFolder, plan.refusal);
+        port.replacementRefused(outputFolder, plan.refusal);
         return Flow::Stop;
     }
     return replaceOutputFolder(plan);
@@ -135,23 +120,6 @@ MoverRun::Flow MoverRun::emptyFolder(const OpenFolder& folder, const QString& pa
     return Flow::Next;
 }
 
-void MoverRun::end() {
-    if (!kind.saysDoneBeforeOpening) {
-        host.openFileManager(outputFolder);
-    }
-    host.runDone(kind.doneMessage, kind.doneIcon);
-    // The run is complete; a stop asked for now only leaves out what the window does next.
-    if (host.stopRequested()) {
-        return;
-    }
-    if (kind.saysDoneBeforeOpening) {
-        host.openFileManager(outputFolder);
-    }
-    if (kind.closesMainWindow) {
-        host.closeMainWindow();
-    }
-}
-
 MoverRun::Flow MoverRun::attempt(const Step& step, const QString& path, AccessError accessError) {
     Flow flow = Flow::Again;
     while (flow == Flow::Again) {
@@ -169,11 +137,11 @@ MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
     if (accessError == AccessError::OffersReplacement && failure->number == kPathFileAccessError) {
         return offerReplacement();
     }
-    const MsgAnswer answer = host.stepFailed(*failure, path);
-    const Flow flow = stopAsked()                   ? Flow::Stop
-                      : answer == MsgAnswer::Ignore ? Flow::Next
-                      : answer == MsgAnswer::Retry  ? Flow::Again
-                                                    : Flow::Stop;
+    const StepChoice choice = port.stepFailed(*failure, path);
+    const Flow flow = stopAsked()                    ? Flow::Stop
+                      : choice == StepChoice::Ignore ? Flow::Next
+                      : choice == StepChoice::Retry  ? Flow::Again
+                                                     : Flow::Stop;
     if (flow != Flow::Again) {
         ++outcome.failedSteps;
     }
@@ -181,7 +149,7 @@ MoverRun::Flow MoverRun::attemptOnce(const Step& step, const QString& path,
 }
 
 bool MoverRun::stopAsked() {
-    if (!host.stopRequested()) {
+    if (!port.stopRequested()) {
         return false;
     }
     outcome.end = MoverEnd::Stopped;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "movers/mover_files.h"
-#include "movers/mover_host.h"
 #include "movers/mover_kinds.h"
+#include "movers/mover_port.h"
 #include "movers/open_folder.h"
 
 #include <QString>
@@ -15,40 +15,24 @@
 struct FolderReplacement;
 struct ReplacedSubfolder;
 
-// How a mover run ended.
-enum class MoverEnd {
-    Completed, // past every step; failing steps may have been passed over (Ignore)
-    Aborted,   // early: an input was missing, a failing step was aborted, or an existing output
-               // folder was not replaced
-    Stopped,   // early, because the host asked it to stop (a signal, the program closing)
-};
-
-// What a mover run did.
-struct MoverOutcome {
-    MoverEnd end = MoverEnd::Aborted;
-    qsizetype pagesWritten = 0; // the pages written whole
-    qsizetype failedSteps = 0;  // the steps that failed and were passed over or aborted
-};
-
 // One run of a mover command: it checks the inputs, tells of page files whose names cannot
-// be listed, makes the output folder (offering to replace an existing one), writes one page
-// per listed page file with the hourglass, telling the host as each page starts, writes the
-// server rules files asked for, and ends as its kind says. Pages of subfolders go into the
-// same subfolders of the output folder, each made as a step when its first page comes.
-// Every failing file operation goes to one handler: Retry runs the operation again (a page
-// from its start), Ignore goes on with the next one, Abort ends the run and keeps the pages
-// written. A page file is either complete or absent. The host may stop the run at any page
-// or box, as Abort does. The site folder is opened once, and everything the run reads or
-// changes is reached from it by name, so nobody who can write in the site folder can lead the
-// run outside its output folder by putting a link in the way. The run tells its host what it
-// does as it goes, and returns how it ended.
+// be listed, makes the output folder (asking whether to replace an existing one), writes one
+// page per listed page file, telling the front end as each page starts, and writes the server
+// rules files asked for. Pages of subfolders go into the same subfolders of the output folder,
+// each made as a step when its first page comes. Every failing file operation goes to one
+// question: Retry runs the operation again (a page from its start), Ignore goes on with the
+// next one, Abort ends the run and keeps the pages written. A page file is either complete or
+// absent. The front end may stop the run at any page or question, as Abort does. The site
+// folder is opened once, and everything the run reads or changes is reached from it by name,
+// so nobody who can write in the site folder can lead the run outside its output folder by
+// putting a link in the way. The run tells its front end what it does as it goes through its
+// port, and returns how it ended.
 class MoverRun {
 public:
-    MoverRun(MoverKind kind, MoverHost& host, MoverFiles& files);
+    MoverRun(MoverKind kind, MoverPort& port, MoverFiles& files);
 
-    // Runs the command on the inputs; `page` is the page text buffer, which holds the last
-    // page assembled afterwards.
-    MoverOutcome run(const MoverInputs& inputs, QString& page);
+    // Runs the command on the inputs.
+    MoverOutcome run(const MoverInputs& inputs);
 
 private:
     // What comes after a step: the next one, the same one again, or the end of the run.
@@ -65,20 +49,19 @@ private:
         OpenFolder output;
     };
 
-    Flow runSteps(const MoverInputs& inputs, QString& page);
+    Flow runSteps(const MoverInputs& inputs);
     bool inputsGiven(const MoverInputs& inputs);
     bool toldOfUndecodablePages();
     Flow offerReplacement();
     Flow replaceOutputFolder(const FolderReplacement& plan);
     Flow emptyFolder(const OpenFolder& folder, const QString& path, const QByteArrayList& fileNames,
                      const std::vector<ReplacedSubfolder>& subfolders);
-    void end();
-    // Whether the host asks the run to stop; the run then ends as stopped.
+    // Whether the front end asks the run to stop; the run then ends as stopped.
     bool stopAsked();
 
     // mover_run_output.cpp: the pages, their folders and the rules files.
-    Flow writePages(const MoverInputs& inputs, QString& page);
-    Flow writePage(const MoverInputs& inputs, const QString& relativePath, QString& page);
+    Flow writePages(const MoverInputs& inputs);
+    Flow writePage(const MoverInputs& inputs, const QString& relativePath);
     Flow openFoldersOf(const QString& relativePath);
     const OpenFolder& innermostSiteFolder() const;
     const OpenFolder& innermostOutputFolder() const;
@@ -96,7 +79,7 @@ private:
                      AccessError accessError = AccessError::IsOrdinary);
 
     MoverKind kind;
-    MoverHost& host;
+    MoverPort& port;
     MoverFiles& files;
     ListingDepth depth = ListingDepth::Folder;
     OpenFolder site;

@@ -29,14 +29,14 @@ QString lastName(const QString& relativePath) {
 
 } // namespace
 
-MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
+MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs) {
     const qsizetype count = inputs.pageNames.size();
     for (qsizetype index = 0; index < count; ++index) {
         if (stopAsked()) {
             return Flow::Stop;
         }
-        host.pageStarting(index, count);
-        if (writePage(inputs, inputs.pageNames.at(index), page) == Flow::Stop) {
+        port.pageStarting(index, count);
+        if (writePage(inputs, inputs.pageNames.at(index)) == Flow::Stop) {
             return Flow::Stop;
         }
     }
@@ -44,8 +44,7 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs, QString& page) {
     return stopAsked() ? Flow::Stop : Flow::Next;
 }
 
-MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath,
-                                   QString& page) {
+MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath) {
     if (openFoldersOf(relativePath) == Flow::Stop) {
         return Flow::Stop;
     }
@@ -54,7 +53,7 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& rel
         innermostSiteFolder(), name, AddBackslash(inputs.siteFolder) + relativePath);
     MoverPage assembled = AssembleMoverPage(
         kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath), inputs.pageExtras);
-    page = std::move(assembled.text);
+    outcome.lastPage = std::move(assembled.text);
     bool written = false;
     const Flow flow = writeFile(innermostOutputFolder(), AddBackslash(outputFolder) + relativePath,
                                 QFile::encodeName(name), assembled.bytes, written);
@@ -149,7 +148,7 @@ MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
         }
         const ServerRules rules = rulesKind.write(site, redirects);
         if (!rules.leftOut.isEmpty()) {
-            host.redirectsLeftOut(rules.leftOut);
+            port.redirectsLeftOut(rules.leftOut);
         }
         for (const RulesFile& file : rules.files) {
             if (writeRulesFile(file) == Flow::Stop) {

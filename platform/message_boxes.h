@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movers/message_box_types.h"
+#include "platform/message_box_types.h"
 
 #include <QString>
 

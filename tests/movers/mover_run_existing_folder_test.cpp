@@ -19,17 +19,13 @@ protected:
     void putInFolder(const QString& name, const QByteArray& bytes = "old page") {
         WriteFile(outputPath(FramedForwardPages(), name), bytes);
     }
-    QString question() const {
-        return QStringLiteral("box: ") + folder() +
-               QStringLiteral(" already exists. Do you want to delete it?");
-    }
+    QString question() const { return QStringLiteral("replace? ") + folder(); }
     void runFrames() {
         run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
     }
-    // Answers Yes to the question and OK to the one box after it, and runs.
-    void runAnsweringYes() {
-        host.answer(MsgAnswer::Yes);
-        host.answer(MsgAnswer::OK);
+    // Answers the question with Replace, and runs.
+    void runReplacing() {
+        port.answer(Answer::Replace);
         runFrames();
     }
     void expectFreshPages() const {
@@ -38,11 +34,12 @@ protected:
         EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
                   FramedBytes("A", "http://new.example/a.htm"));
     }
-    // The run ended at the refusal: pointer back, nothing opened, said or closed.
-    void expectEndedAfter(const QString& box) const {
-        EXPECT_EQ(host.events,
-                  QStringList({QStringLiteral("busy"), question(), QStringLiteral("box: ") + box,
-                               QStringLiteral("default pointer")}));
+    // The run ended at the refusal.
+    void expectEndedAfter(const QString& refusal) const {
+        EXPECT_EQ(port.events,
+                  QStringList({QStringLiteral("starting: 2 pages"), question(),
+                               QStringLiteral("refused: ") + refusal,
+                               QStringLiteral("ended: aborted, 0 written, 0 failed")}));
     }
 };
 
@@ -53,57 +50,54 @@ TEST_F(ExistingFolderTest, YesReplacesEveryFileOfTheFolderWithFreshPages) {
     putInFolder(QStringLiteral("old.htm"));
     putInFolder(QStringLiteral("notes.txt"), "not a page");
     putInFolder(QStringLiteral(".hidden"), "hidden");
-    runAnsweringYes();
+    runReplacing();
 
-    EXPECT_EQ(host.events.mid(0, 3),
-              QStringList({QStringLiteral("busy"), question(), QStringLiteral("page 0 of 2")}));
-    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::YesNo);
-    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
+    EXPECT_EQ(port.events.mid(0, 3), QStringList({QStringLiteral("starting: 2 pages"), question(),
+                                                  QStringLiteral("page 0 of 2")}));
     expectFreshPages();
     expectOnlyOutputChanged(FramedForwardPages());
 }
 
-TEST_F(ExistingFolderTest, AnEmptyFolderIsReplacedWithoutAnyErrorBox) {
+TEST_F(ExistingFolderTest, AnEmptyFolderIsReplacedWithoutAnyFailure) {
     QDir().mkpath(folder());
-    runAnsweringYes();
+    runReplacing();
 
-    EXPECT_EQ(host.boxTexts(), QStringList({question().mid(5), QStringLiteral("done")}));
+    EXPECT_TRUE(port.failures.isEmpty());
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 2 written, 0 failed"));
     expectFreshPages();
 }
 
 TEST_F(ExistingFolderTest, NoTouchesNothingAndEndsTheRun) {
     putInFolder(QStringLiteral("a.htm"));
-    host.answer(MsgAnswer::No);
+    port.answer(Answer::Keep);
     runFrames();
 
-    EXPECT_EQ(host.events,
-              QStringList({QStringLiteral("busy"), question(), QStringLiteral("default pointer")}));
+    EXPECT_EQ(port.events, QStringList({QStringLiteral("starting: 2 pages"), question(),
+                                        QStringLiteral("ended: aborted, 0 written, 0 failed")}));
     expectNothingChanged();
 }
 
 TEST_F(ExistingFolderTest, ALinkInPlaceOfTheFolderIsNeverDeletedThrough) {
     ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")), folder()));
-    runAnsweringYes();
+    runReplacing();
 
     expectEndedAfter(folder() +
                      QStringLiteral(" cannot be replaced because it is a symbolic link."));
-    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Critical);
     expectNothingChanged();
 }
 
 TEST_F(ExistingFolderTest, AFileInPlaceOfTheFolderIsKept) {
     WriteFile(folder(), "a file named like the output folder");
-    runAnsweringYes();
+    runReplacing();
 
     expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it is not a folder."));
-    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Critical);
     expectNothingChanged();
 }
 
 TEST_F(ExistingFolderTest, AFolderHoldingASubfolderKeepsAllItHolds) {
     putInFolder(QStringLiteral("a.htm"));
     putInFolder(QStringLiteral("images/logo.png"), "png");
-    runAnsweringYes();
+    runReplacing();
 
     expectEndedAfter(folder() + QStringLiteral(" cannot be replaced because it holds \"images\", "
                                                "which is not a plain file."));
@@ -113,59 +107,51 @@ TEST_F(ExistingFolderTest, AFolderHoldingASubfolderKeepsAllItHolds) {
 TEST_F(ExistingFolderTest, AFileThatCannotBeDeletedCanBeRetried) {
     putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFile, 70);
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Replace);
+    port.answer(Answer::Retry);
     runFrames();
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied"),
-                           QStringLiteral("done")}));
-    EXPECT_EQ(host.boxes.at(1).buttons, MsgButtons::AbortRetryIgnore);
-    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::None);
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 70: Permission denied")}));
+    EXPECT_EQ(port.failedPaths, QStringList({outputPath(FramedForwardPages(), "old.htm")}));
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 2 written, 0 failed"));
     expectFreshPages();
 }
 
 TEST_F(ExistingFolderTest, AnIgnoredUndeletableFileKeepsTheFolderFromBeingRemoved) {
     putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFile, 70);
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::Ignore);
-    host.answer(MsgAnswer::Abort); // removing the folder that still holds the file
+    port.answer(Answer::Replace);
+    port.answer(Answer::Ignore);
+    port.answer(Answer::Abort); // removing the folder that still holds the file
     runFrames();
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied"),
-                           QStringLiteral("Error 75: Path/File access error")}));
-    EXPECT_EQ(host.events.last(), QStringLiteral("default pointer"));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 70: Permission denied"),
+                                          QStringLiteral("Error 75: Path/File access error")}));
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: aborted, 0 written, 2 failed"));
     expectNothingChanged();
 }
 
 TEST_F(ExistingFolderTest, AFileRemovedWhileTheQuestionIsShownIsNoFailure) {
     putInFolder(QStringLiteral("old.htm"));
-    host.answer(MsgAnswer::Yes, [this] {
+    port.answer(Answer::Replace, [this] {
         QFile::remove(outputPath(FramedForwardPages(), QStringLiteral("old.htm")));
     });
-    host.answer(MsgAnswer::OK);
     runFrames();
 
-    EXPECT_EQ(host.boxTexts(), QStringList({question().mid(5), QStringLiteral("done")}));
+    EXPECT_TRUE(port.failures.isEmpty());
     expectFreshPages();
 }
 
 TEST_F(ExistingFolderTest, AFolderThatCannotBeMadeAgainIsAnOrdinaryFailure) {
     putInFolder(QStringLiteral("old.htm"));
     files.fail(FaultyFiles::Operation::RemoveFolder, 57);
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::Ignore); // the folder stays: making it again fails with 75
-    host.answer(MsgAnswer::Ignore); // and the pages go into the emptied folder
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Replace);
+    port.answer(Answer::Ignore); // the folder stays: making it again fails with 75
+    port.answer(Answer::Ignore); // and the pages go into the emptied folder
     runFrames();
 
-    EXPECT_EQ(
-        host.boxTexts(),
-        QStringList({question().mid(5), QStringLiteral("Error 57: Device I/O error"),
-                     QStringLiteral("Error 75: Path/File access error"), QStringLiteral("done")}));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 57: Device I/O error"),
+                                          QStringLiteral("Error 75: Path/File access error")}));
     expectFreshPages();
 }
 
@@ -173,22 +159,20 @@ TEST_F(ExistingFolderTest, AFolderSwappedForALinkOnceCheckedIsEmptiedButNeverFol
     putInFolder(QStringLiteral("old.htm"));
     putInFolder(QStringLiteral("older.htm"));
     files.fail(FaultyFiles::Operation::RemoveFile, 70); // old.htm
-    host.answer(MsgAnswer::Yes);
-    host.answer(MsgAnswer::Ignore, [this] {
+    port.answer(Answer::Replace);
+    port.answer(Answer::Ignore, [this] {
         ASSERT_TRUE(QFile::rename(folder(), sitePath(QStringLiteral("moved"))));
         ASSERT_TRUE(QFile::link(rootPath(QStringLiteral("elsewhere")), folder()));
     });
     // Removing and making the folder; for a and b, opening the page and writing it unopened.
     for (int step = 0; step < 6; ++step) {
-        host.answer(MsgAnswer::Ignore);
+        port.answer(Answer::Ignore);
     }
-    host.answer(MsgAnswer::OK);
     runFrames();
 
     const QString linkInTheWay = QStringLiteral("Error 75: Path/File access error");
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({question().mid(5), QStringLiteral("Error 70: Permission denied")}) +
-                  QStringList(6, linkInTheWay) + QStringList(QStringLiteral("done")));
+    EXPECT_EQ(port.failures, QStringList(QStringLiteral("Error 70: Permission denied")) +
+                                 QStringList(6, linkInTheWay));
     EXPECT_EQ(FolderEntries(sitePath(QStringLiteral("moved"))), QStringList({"old.htm"}));
     EXPECT_EQ(WithoutPart(ReadFolderTree(root.path()), QStringLiteral("site")),
               WithoutPart(before, QStringLiteral("site")));

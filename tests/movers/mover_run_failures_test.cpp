@@ -33,7 +33,7 @@ protected:
     }
     // Runs `action` when the run comes to the second page, b.htm.
     void atTheSecondPage(std::function<void()> action) {
-        host.onPageStarting([action](qsizetype index) {
+        port.onPageStarting([action](qsizetype index) {
             if (index == 1) {
                 action();
             }
@@ -51,11 +51,7 @@ protected:
             EXPECT_EQ(ReadFile(output(name)), expectedPage(name));
         }
     }
-    void expectStoppedWithoutEnding() const {
-        EXPECT_FALSE(host.events.contains(QStringLiteral("close")));
-        EXPECT_FALSE(host.events.join(u'\n').contains(QStringLiteral("open: ")));
-        EXPECT_EQ(host.events.last(), QStringLiteral("default pointer"));
-    }
+    void expectEndedEarly() const { EXPECT_NE(outcome.end, MoverEnd::Completed); }
 
     const QStringList names{QStringLiteral("a.htm"), QStringLiteral("b.htm"),
                             QStringLiteral("c.htm")};
@@ -68,56 +64,50 @@ TEST_F(MoverFailuresTest, AFolderThatCannotBeMadeIsRetriedUntilAborted) {
     WriteFile(rootPath(QStringLiteral("plain-file")), "a file where a folder must be");
     MoverInputs onAFile = inputs(names);
     onAFile.siteFolder = rootPath(QStringLiteral("plain-file"));
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::Abort);
+    port.answer(Answer::Retry);
+    port.answer(Answer::Abort);
     run(RedirectPages(), onAFile);
 
-    EXPECT_EQ(host.events,
-              QStringList({QStringLiteral("busy"), QStringLiteral("box: Error 76: Path not found"),
-                           QStringLiteral("box: Error 76: Path not found"),
-                           QStringLiteral("default pointer")}));
-    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
-    EXPECT_EQ(host.boxes.at(0).icon, MsgIcon::None);
-    EXPECT_EQ(host.failedPaths, QStringList(2, rootPath(QStringLiteral("plain-file/zandrifts"))));
+    const QString failed = QStringLiteral("failed: Error 76: Path not found: ") +
+                           rootPath(QStringLiteral("plain-file/zandrifts"));
+    EXPECT_EQ(port.events, QStringList({QStringLiteral("starting: 3 pages"), failed, failed,
+                                        QStringLiteral("ended: aborted, 0 written, 1 failed")}));
+    EXPECT_EQ(port.failedPaths, QStringList(2, rootPath(QStringLiteral("plain-file/zandrifts"))));
     expectNothingChanged();
 }
 
 TEST_F(MoverFailuresTest, IgnoringEveryFailureRunsToTheEnd) {
     MoverInputs missingSite = inputs({QStringLiteral("a.htm")});
     missingSite.siteFolder = rootPath(QStringLiteral("missing"));
-    host.answer(MsgAnswer::Ignore); // making the folder
-    host.answer(MsgAnswer::Ignore); // opening the page file
-    host.answer(MsgAnswer::Ignore); // writing with no page file open
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore); // making the folder
+    port.answer(Answer::Ignore); // opening the page file
+    port.answer(Answer::Ignore); // writing with no page file open
     run(RedirectPages(), missingSite);
 
-    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
-                                            QStringLiteral("Error 76: Path not found"),
-                                            ordinaryAccessError, QStringLiteral("I'm done!")}));
-    EXPECT_EQ(host.events.last(), QStringLiteral("close"));
+    EXPECT_EQ(port.failures,
+              QStringList({QStringLiteral("Error 76: Path not found"),
+                           QStringLiteral("Error 76: Path not found"), ordinaryAccessError}));
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 0 written, 3 failed"));
     expectNothingChanged();
 }
 
 TEST_F(MoverFailuresTest, ATargetThatIsAFolderGetsTheOrdinaryBoxAndRetryWritesThePage) {
     makeTheSecondTargetAFolder();
-    host.answer(MsgAnswer::Retry,
+    port.answer(Answer::Retry,
                 [this] { QDir(output(QStringLiteral("b.htm"))).removeRecursively(); });
-    host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({ordinaryAccessError, QStringLiteral("I'm done!")}));
-    EXPECT_EQ(host.boxes.at(0).buttons, MsgButtons::AbortRetryIgnore);
+    EXPECT_EQ(port.failures, QStringList({ordinaryAccessError}));
     expectEveryPageWritten();
     expectOnlyOutputChanged(RedirectPages());
 }
 
 TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
     makeTheSecondTargetAFolder();
-    host.answer(MsgAnswer::Ignore); // closing b.htm, which cannot take the folder's name
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore); // closing b.htm, which cannot take the folder's name
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({ordinaryAccessError, QStringLiteral("I'm done!")}));
+    EXPECT_EQ(port.failures, QStringList({ordinaryAccessError}));
     EXPECT_EQ(
         FolderEntries(output()),
         QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
@@ -130,35 +120,31 @@ TEST_F(MoverFailuresTest, IgnoringATargetThatIsAFolderSkipsThatPageOnly) {
 
 TEST_F(MoverFailuresTest, AbortAtATooLongNameKeepsThePagesWrittenAndEndsTheRun) {
     const QString tooLong = QString(300, u'x') + QStringLiteral(".htm");
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::Abort);
+    port.answer(Answer::Retry);
+    port.answer(Answer::Abort);
     run(RedirectPages(), inputs({QStringLiteral("a.htm"), tooLong, QStringLiteral("c.htm")}));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 76: Path not found"),
-                                            QStringLiteral("Error 76: Path not found")}));
+    EXPECT_EQ(port.failures, QStringList(2, QStringLiteral("Error 76: Path not found")));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
-    EXPECT_EQ(host.failedPaths, QStringList(2, output(tooLong)));
-    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("1 of 3"));
-    expectStoppedWithoutEnding();
+    EXPECT_EQ(port.failedPaths, QStringList(2, output(tooLong)));
+    EXPECT_EQ(port.pagesStarting.last(), QStringLiteral("1 of 3"));
+    expectEndedEarly();
     expectOnlyOutputChanged(RedirectPages());
 }
 
 TEST_F(MoverFailuresTest, AFullDiskCanBeRetriedOnceThereIsRoom) {
     fillTheDiskAtTheSecondPage(1);
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Retry);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 61: Disk full")}));
     EXPECT_EQ(FolderEntries(output()), names);
     expectEveryPageWritten();
 }
 
 TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesNoPage) {
     fillTheDiskAtTheSecondPage(1);
-    host.answer(MsgAnswer::Ignore);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore);
     run(RedirectPages(), inputs(names));
 
     EXPECT_EQ(FolderEntries(output()),
@@ -168,17 +154,16 @@ TEST_F(MoverFailuresTest, AnIgnoredWriteLeavesNoPage) {
 
 TEST_F(MoverFailuresTest, AbortAtAFullDiskEndsTheRunWithThePagesWrittenSoFar) {
     fillTheDiskAtTheSecondPage(2);
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::Abort);
+    port.answer(Answer::Retry);
+    port.answer(Answer::Abort);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full"),
-                                            QStringLiteral("Error 61: Disk full")}));
+    EXPECT_EQ(port.failures, QStringList(2, QStringLiteral("Error 61: Disk full")));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("a.htm"))), expectedPage(QStringLiteral("a.htm")));
-    EXPECT_EQ(page.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
+    EXPECT_EQ(outcome.lastPage.toUtf8() + "\r\n", expectedPage(QStringLiteral("b.htm")));
     EXPECT_EQ(outcome.pagesWritten, 1);
-    expectStoppedWithoutEnding();
+    expectEndedEarly();
 }
 
 TEST_F(MoverFailuresTest, OnARealFullDiskIgnoreLeavesNoPageAndRetryWritesItWhole) {
@@ -191,14 +176,11 @@ TEST_F(MoverFailuresTest, OnARealFullDiskIgnoreLeavesNoPageAndRetryWritesItWhole
     }
     const QString filler = sitePath(QStringLiteral("filler"));
     FillTheDisk(filler);
-    host.answer(MsgAnswer::Ignore);                                // a.htm
-    host.answer(MsgAnswer::Retry, [&] { QFile::remove(filler); }); // b.htm, once there is room
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore);                                // a.htm
+    port.answer(Answer::Retry, [&] { QFile::remove(filler); }); // b.htm, once there is room
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({QStringLiteral("Error 61: Disk full"),
-                           QStringLiteral("Error 61: Disk full"), QStringLiteral("I'm done!")}));
+    EXPECT_EQ(port.failures, QStringList(2, QStringLiteral("Error 61: Disk full")));
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
     EXPECT_EQ(ReadFile(output(QStringLiteral("b.htm"))), expectedPage(QStringLiteral("b.htm")));
@@ -207,35 +189,33 @@ TEST_F(MoverFailuresTest, OnARealFullDiskIgnoreLeavesNoPageAndRetryWritesItWhole
 
 TEST_F(MoverFailuresTest, AFailedCloseLeavesThatPageOut) {
     files.fail(FaultyFiles::Operation::Close, 57);
-    host.answer(MsgAnswer::Ignore);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore);
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 57: Device I/O error"),
-                                            QStringLiteral("I'm done!")}));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 57: Device I/O error")}));
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("b.htm"), QStringLiteral("c.htm")}));
     EXPECT_EQ(outcome.pagesWritten, 2);
 }
 
 TEST_F(MoverFailuresTest, AStopAskedForAtAPageEndsTheRunBeforeTheNextOne) {
-    atTheSecondPage([this] { host.stop = true; });
+    atTheSecondPage([this] { port.stop = true; });
     run(RedirectPages(), inputs(names));
 
-    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_TRUE(port.failures.isEmpty());
     EXPECT_EQ(FolderEntries(output()),
               QStringList({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
-    expectStoppedWithoutEnding();
+    expectEndedEarly();
 }
 
 TEST_F(MoverFailuresTest, AStopAskedForWhileABoxIsShownEndsTheRunWhateverTheAnswer) {
     fillTheDiskAtTheSecondPage(1);
-    host.answer(MsgAnswer::Retry, [this] { host.stop = true; });
+    port.answer(Answer::Retry, [this] { port.stop = true; });
     run(RedirectPages(), inputs(names));
 
-    EXPECT_EQ(host.boxTexts(), QStringList({QStringLiteral("Error 61: Disk full")}));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 61: Disk full")}));
     EXPECT_EQ(FolderEntries(output()), QStringList({QStringLiteral("a.htm")}));
-    expectStoppedWithoutEnding();
+    expectEndedEarly();
 }
 
 // How a run ended, as the engine returns it to its front end.
@@ -248,40 +228,39 @@ TEST_F(MoverFailuresTest, TheRunReturnsHowItEndedWithThePagesWrittenAndTheFailed
         qsizetype failedSteps;
     };
     const Case cases[] = {
-        {"completed", [this] { host.answer(MsgAnswer::OK); }, MoverEnd::Completed, 3, 0},
+        {"completed", [] {}, MoverEnd::Completed, 3, 0},
         {"completed, a failed write ignored",
          [this] {
              fillTheDiskAtTheSecondPage(1);
-             host.answer(MsgAnswer::Ignore);
-             host.answer(MsgAnswer::OK);
+             port.answer(Answer::Ignore);
          },
          MoverEnd::Completed, 2, 1},
         {"aborted at a failed write",
          [this] {
              fillTheDiskAtTheSecondPage(2);
-             host.answer(MsgAnswer::Retry);
-             host.answer(MsgAnswer::Abort);
+             port.answer(Answer::Retry);
+             port.answer(Answer::Abort);
          },
          MoverEnd::Aborted, 1, 1},
         {"aborted, the existing folder kept",
          [this] {
              QDir().mkpath(output());
-             host.answer(MsgAnswer::No);
+             port.answer(Answer::Keep);
          },
          MoverEnd::Aborted, 0, 0},
-        {"stopped at a page", [this] { atTheSecondPage([this] { host.stop = true; }); },
+        {"stopped at a page", [this] { atTheSecondPage([this] { port.stop = true; }); },
          MoverEnd::Stopped, 2, 0},
         {"stopped while a failure is shown",
          [this] {
              fillTheDiskAtTheSecondPage(1);
-             host.answer(MsgAnswer::Retry, [this] { host.stop = true; });
+             port.answer(Answer::Retry, [this] { port.stop = true; });
          },
          MoverEnd::Stopped, 1, 1},
     };
     for (const Case& expected : cases) {
         SCOPED_TRACE(expected.name);
         QDir(output()).removeRecursively();
-        host = ScriptedMoverHost();
+        port = ScriptedMoverPort();
         expected.script();
         run(RedirectPages(), inputs(names));
         EXPECT_EQ(outcome.end, expected.end);
@@ -290,23 +269,21 @@ TEST_F(MoverFailuresTest, TheRunReturnsHowItEndedWithThePagesWrittenAndTheFailed
     }
 }
 
-// A folder of the output is made as a step of its own, with the usual box and its path.
+// A folder of the output is made as a step of its own, with the usual question and its path.
 TEST_F(MoverFailuresTest, AnOutputSubfolderThatCannotBeMadeIsAStepThatCanBeRetried) {
     writeSitePage(QStringLiteral("docs/d.htm"), "<title>D</title>");
     MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("docs/d.htm")});
     given.depth = ListingDepth::WholeTree;
-    host.onPageStarting([this](qsizetype index) {
+    port.onPageStarting([this](qsizetype index) {
         if (index == 1) {
             files.fail(FaultyFiles::Operation::CreateFolder, 70);
         }
     });
-    host.answer(MsgAnswer::Retry);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Retry);
     run(RedirectPages(), given);
 
-    EXPECT_EQ(host.boxTexts(),
-              QStringList({QStringLiteral("Error 70: Permission denied"), "I'm done!"}));
-    EXPECT_EQ(host.failedPaths, QStringList(output(QStringLiteral("docs"))));
+    EXPECT_EQ(port.failures, QStringList({QStringLiteral("Error 70: Permission denied")}));
+    EXPECT_EQ(port.failedPaths, QStringList(output(QStringLiteral("docs"))));
     EXPECT_EQ(ReadFile(output(QStringLiteral("docs/d.htm"))),
               RedirectBytes("D", "http://new.example/docs/d.htm"));
 }

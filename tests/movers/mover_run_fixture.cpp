@@ -31,9 +31,10 @@ MoverInputs MoverRunTest::inputs(const QStringList& pageNames) const {
 
 void MoverRunTest::run(const MoverKind& kind, const MoverInputs& runInputs) {
     before = ReadFolderTree(root.path());
-    outcome = MoverRun(kind, host, files).run(runInputs, page);
-    EXPECT_TRUE(host.scriptUsedUp());
-    EXPECT_FALSE(host.busy) << "the pointer is back to the default after every run";
+    outcome = MoverRun(kind, port, files).run(runInputs);
+    EXPECT_TRUE(port.scriptUsedUp());
+    EXPECT_TRUE(port.events.last().startsWith(QStringLiteral("ended: ")))
+        << "the end is the last thing a run tells";
 }
 
 void MoverRunTest::expectOnlyOutputChanged(const MoverKind& kind) const {

@@ -2,7 +2,7 @@
 
 #include "faulty_files.h"
 #include "folder_tree.h"
-#include "scripted_mover_host.h"
+#include "scripted_mover_port.h"
 
 #include "movers/mover_kinds.h"
 #include "movers/mover_run.h"
@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 // A mover run on a site folder in a temporary folder, beside a folder "elsewhere" that no
-// run may touch, with a scripted main window and the real disk behind a fault seam.
+// run may touch, with a scripted front end and the real disk behind a fault seam.
 class MoverRunTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -39,9 +39,10 @@ protected:
     void expectNothingChanged() const;
 
     QTemporaryDir root;
-    ScriptedMoverHost host;
+    using Answer = ScriptedMoverPort::Answer;
+
+    ScriptedMoverPort port;
     FaultyFiles files;
-    QString page;
     MoverOutcome outcome; // of the last run
     FolderTree before;
 };

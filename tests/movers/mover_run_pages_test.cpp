@@ -21,14 +21,13 @@ TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
     for (const QString& name : tenPages()) {
         writeSitePage(name, "<html><TITLE>Page " + name.toUtf8() + "</TITLE></html>");
     }
-    host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs(tenPages()));
 
     QStringList expectedStarts;
     for (int n = 0; n < 10; ++n) {
         expectedStarts << QStringLiteral("%1 of 10").arg(n);
     }
-    EXPECT_EQ(host.pagesStarting, expectedStarts);
+    EXPECT_EQ(port.pagesStarting, expectedStarts);
     EXPECT_EQ(FolderEntries(outputPath(RedirectPages())), tenPages());
     for (const QString& name : tenPages()) {
         const QByteArray bytes = name.toUtf8();
@@ -41,11 +40,10 @@ TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
                          "p3.htm</h1><hr>You are redirected to <a "
                          "href=\"http://new.example/p3.htm\">http://new.example/p3.htm</a><br>"
                          "Please update your bookmarks.</body></html>\r\n"));
-    EXPECT_EQ(page.toUtf8() + "\r\n", RedirectBytes("Page p9.htm", "http://new.example/p9.htm"));
-    EXPECT_EQ(host.events.mid(host.events.size() - 4),
-              QStringList({QStringLiteral("default pointer"),
-                           QStringLiteral("open: ") + outputPath(RedirectPages()),
-                           QStringLiteral("box: I'm done!"), QStringLiteral("close")}));
+    EXPECT_EQ(outcome.lastPage.toUtf8() + "\r\n",
+              RedirectBytes("Page p9.htm", "http://new.example/p9.htm"));
+    EXPECT_EQ(port.events.first(), QStringLiteral("starting: 10 pages"));
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 10 written, 0 failed"));
     expectOnlyOutputChanged(RedirectPages());
 }
 
@@ -53,17 +51,17 @@ TEST_F(MoverPagesTest, FramedPagesGoIntoTheirOwnFolderAndLeaveTheRedirectPagesAl
     WriteFile(outputPath(RedirectPages(), QStringLiteral("a.htm")), "an earlier redirect");
     writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
     writeSitePage(QStringLiteral("b.htm"), "<title>B</title>");
-    host.answer(MsgAnswer::OK);
     run(FramedForwardPages(), inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")}));
 
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("a.htm")),
               FramedBytes("A", "http://new.example/a.htm"));
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("b.htm")),
               FramedBytes("B", "http://new.example/b.htm"));
-    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("1 of 2"));
-    EXPECT_EQ(page, QStringLiteral("<html><head><title>B</title><frameset rows=\"100%\"><frame "
-                                   "src=\"http://new.example/b.htm\" name=\"redirect\">"
-                                   "</frameset>"));
+    EXPECT_EQ(port.pagesStarting.last(), QStringLiteral("1 of 2"));
+    EXPECT_EQ(outcome.lastPage,
+              QStringLiteral("<html><head><title>B</title><frameset rows=\"100%\"><frame "
+                             "src=\"http://new.example/b.htm\" name=\"redirect\">"
+                             "</frameset>"));
     expectOnlyOutputChanged(FramedForwardPages());
 }
 
@@ -76,8 +74,7 @@ TEST_F(MoverPagesTest, TheAddressGetsASlashOnlyWhenItEndsInNoSeparator) {
     };
     for (const auto& [address, target] : cases) {
         QDir(outputPath(FramedForwardPages())).removeRecursively();
-        host = ScriptedMoverHost();
-        host.answer(MsgAnswer::OK);
+        port = ScriptedMoverPort();
         MoverInputs given = inputs({QStringLiteral("a.htm")});
         given.newAddress = address;
         run(FramedForwardPages(), given);
@@ -108,7 +105,6 @@ TEST_F(MoverPagesTest, PageNamesAreEncodedWhereTheyCannotStandRawInTheAddress) {
         writeSitePage(name, "<title>T</title>");
         names << name;
     }
-    host.answer(MsgAnswer::OK);
     MoverInputs given = inputs(names);
     given.newAddress = QStringLiteral("http://new.example/50%#?");
     run(RedirectPages(), given);
@@ -118,12 +114,11 @@ TEST_F(MoverPagesTest, PageNamesAreEncodedWhereTheyCannotStandRawInTheAddress) {
                   RedirectBytes("T", "http://new.example/50%#?/" + encoded))
             << name.toStdString();
     }
-    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("10 of 11"));
+    EXPECT_EQ(port.pagesStarting.last(), QStringLiteral("10 of 11"));
 }
 
 TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
     writeSitePage(QStringLiteral("caf\u00e9.htm"), "<title>Caf\xe9 & \"Cr\xe8me\"</title>");
-    host.answer(MsgAnswer::OK);
     MoverInputs given = inputs({QStringLiteral("caf\u00e9.htm")});
     given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example");
     run(RedirectPages(), given);
@@ -135,7 +130,6 @@ TEST_F(MoverPagesTest, ALatin1PageGivesALatin1PageWithReferencesInTheAddress) {
 
 TEST_F(MoverPagesTest, AUtf8PageGivesAUtf8Page) {
     writeSitePage(QStringLiteral("a.htm"), "<title>Caf\xc3\xa9 \xc5\x82</title>");
-    host.answer(MsgAnswer::OK);
     MoverInputs given = inputs({QStringLiteral("a.htm")});
     given.newAddress = QStringLiteral("http://\u0142\u00f3d\u017a.example/");
     run(RedirectPages(), given);
@@ -147,7 +141,6 @@ TEST_F(MoverPagesTest, AUtf8PageGivesAUtf8Page) {
 
 TEST_F(MoverPagesTest, APageWithoutTitleOrFileIsTitledWithItsPath) {
     writeSitePage(QStringLiteral("untitled.htm"), "<html><body>no title</body></html>");
-    host.answer(MsgAnswer::OK);
     run(RedirectPages(), inputs({QStringLiteral("untitled.htm"), QStringLiteral("gone.htm")}));
 
     const QByteArray untitled = sitePath(QStringLiteral("untitled.htm")).toUtf8();
@@ -159,7 +152,6 @@ TEST_F(MoverPagesTest, APageWithoutTitleOrFileIsTitledWithItsPath) {
 }
 
 TEST_F(MoverPagesTest, ADelayOfZeroIsWrittenAsZero) {
-    host.answer(MsgAnswer::OK);
     MoverInputs given = inputs({QStringLiteral("a.htm")});
     given.delay = 0;
     run(RedirectPages(), given);
@@ -173,12 +165,11 @@ TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
     for (int n = 0; n < 32770; ++n) {
         names << QStringLiteral("%1.htm").arg(n, 5, 10, QLatin1Char('0'));
     }
-    host.answer(MsgAnswer::OK);
     run(FramedForwardPages(), inputs(names));
 
-    EXPECT_EQ(host.pagesStarting.size(), 32770);
-    EXPECT_EQ(host.pagesStarting.at(32768), QStringLiteral("32768 of 32770"));
-    EXPECT_EQ(host.pagesStarting.last(), QStringLiteral("32769 of 32770"));
+    EXPECT_EQ(port.pagesStarting.size(), 32770);
+    EXPECT_EQ(port.pagesStarting.at(32768), QStringLiteral("32768 of 32770"));
+    EXPECT_EQ(port.pagesStarting.last(), QStringLiteral("32769 of 32770"));
     EXPECT_EQ(FolderEntries(outputPath(FramedForwardPages())), names);
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("32769.htm")),
               FramedBytes(sitePath(QStringLiteral("32769.htm")).toUtf8(),
@@ -186,7 +177,6 @@ TEST_F(MoverPagesTest, MoreThan32767PagesAreWrittenWholeAndCountedOn) {
 }
 
 TEST_F(MoverPagesTest, PercentSignsInTheAddressStayAsGiven) {
-    host.answer(MsgAnswer::OK);
     MoverInputs given = inputs({QStringLiteral("a.htm"), QStringLiteral("b.htm")});
     given.newAddress = QStringLiteral("http://new.example/%1%2%3/");
     run(FramedForwardPages(), given);
@@ -202,24 +192,20 @@ TEST_F(MoverPagesTest, RulesFilesFollowThePagesWrittenAndTellWhatTheyLeaveOut) {
     for (const QString& name : names) {
         writeSitePage(name, "<title>T</title>");
     }
-    host.onPageStarting([this](qsizetype index) {
+    port.onPageStarting([this](qsizetype index) {
         if (index == 2) {
             files.fail(FaultyFiles::Operation::Write, 61);
         }
     });
-    host.answer(MsgAnswer::Ignore);
-    host.answer(MsgAnswer::OK);
-    host.answer(MsgAnswer::OK);
+    port.answer(Answer::Ignore);
     MoverInputs given = inputs(names);
     given.rulesKinds = {ServerRulesKinds().at(1), ServerRulesKinds().at(3)}; // nginx, netlify
     given.oldPath = QStringLiteral("/old/");
     run(FramedForwardPages(), given);
 
-    EXPECT_EQ(host.boxTexts(), QStringList({"Error 61: Disk full",
-                                            "redirects.nginx leaves out /old/price$5.htm: nginx "
-                                            "reads \"$\" in an address as a variable.",
-                                            "done"}));
-    EXPECT_EQ(host.boxes.at(1).icon, MsgIcon::Information);
+    EXPECT_EQ(port.failures, QStringList({"Error 61: Disk full"}));
+    EXPECT_TRUE(port.events.contains("left out: redirects.nginx leaves out /old/price$5.htm: nginx "
+                                     "reads \"$\" in an address as a variable."));
     EXPECT_EQ(written(FramedForwardPages(), QStringLiteral("_redirects")),
               "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: deploy this "
               "_redirects file at the site's root.\n"

@@ -19,18 +19,10 @@
 namespace {
 
 // Answers as a user who replaces the output folder and passes over every failure.
-class ReplacingHost final : public MoverHost {
+class ReplacingPort final : public MoverPort {
 public:
-    MsgAnswer MsgBox(const QString&, MsgButtons buttons, MsgIcon) override {
-        return buttons == MsgButtons::YesNo              ? MsgAnswer::Yes
-               : buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Ignore
-                                                         : MsgAnswer::OK;
-    }
-    void pageStarting(qsizetype, qsizetype) override {}
-    void setBusyPointer(bool) override {}
-    void setFocus(MoverControl) override {}
-    void openFileManager(const QString&) override {}
-    void closeMainWindow() override {}
+    StepChoice stepFailed(const FileError&, const QString&) override { return StepChoice::Ignore; }
+    bool replaceExistingFolder(const QString&) override { return true; }
 };
 
 using SharedSiteTest = MoverRunTest;
@@ -58,11 +50,11 @@ TEST_F(SharedSiteTest, AnOutputFolderSwappedForALinkNeverLeadsARunElsewhere) {
             std::this_thread::sleep_for(std::chrono::microseconds(100));
         }
     });
-    ReplacingHost replacing;
+    ReplacingPort replacing;
     DiskFiles disk;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
     while (std::chrono::steady_clock::now() < end) {
-        MoverRun(RedirectPages(), replacing, disk).run(inputs(names), page);
+        MoverRun(RedirectPages(), replacing, disk).run(inputs(names));
     }
     running = false;
     exchanger.join();

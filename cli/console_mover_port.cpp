@@ -1,30 +1,18 @@
-#include "cli/console_mover_host.h"
+#include "cli/console_mover_port.h"
 
 #include "cli/console.h"
 #include "movers/undecodable_names.h"
 
-ConsoleMoverHost::ConsoleMoverHost(Console& console, const CommandLineRequest& request,
+ConsoleMoverPort::ConsoleMoverPort(Console& console, const CommandLineRequest& request,
                                    std::function<bool()> stop)
     : console(console), request(request), stop(std::move(stop)), progress(console) {}
 
-MsgAnswer ConsoleMoverHost::MsgBox(const QString& text, MsgButtons buttons, MsgIcon /*icon*/) {
-    console.tell(text);
-    switch (buttons) {
-    case MsgButtons::YesNo:
-        return MsgAnswer::No;
-    case MsgButtons::AbortRetryIgnore:
-        return MsgAnswer::Abort;
-    default:
-        return MsgAnswer::OK;
-    }
-}
-
-MsgAnswer ConsoleMoverHost::stepFailed(const FileError& error, const QString& path) {
+StepChoice ConsoleMoverPort::stepFailed(const FileError& error, const QString& path) {
     console.tell(error.message() + QStringLiteral(": ") + ReadableText(path));
-    return request.onStepFailure == OnStepFailure::Ignore ? MsgAnswer::Ignore : MsgAnswer::Abort;
+    return request.onStepFailure == OnStepFailure::Ignore ? StepChoice::Ignore : StepChoice::Abort;
 }
 
-bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
+bool ConsoleMoverPort::replaceExistingFolder(const QString& folder) {
     if (!request.replace) {
         console.tell(ReadableText(folder) +
                      QStringLiteral(" already exists; give --replace to replace it."));
@@ -32,19 +20,23 @@ bool ConsoleMoverHost::replaceExistingFolder(const QString& folder) {
     return request.replace;
 }
 
+void ConsoleMoverPort::undecodablePages(const QByteArrayList& names) {
+    console.tell(UndecodablePagesMessage(names));
+}
+
 // The reason names the entry in the way, whose name anyone who can write in the site folder
 // chooses: it is shown on one line, its control characters escaped, never sent raw.
-void ConsoleMoverHost::replacementRefused(const QString& folder, const QString& reason) {
+void ConsoleMoverPort::replacementRefused(const QString& folder, const QString& reason) {
     console.tell(ReadableText(ReplacementRefusedMessage(folder, reason)));
 }
 
-void ConsoleMoverHost::redirectsLeftOut(const QList<LeftOutRedirect>& leftOut) {
+void ConsoleMoverPort::redirectsLeftOut(const QList<LeftOutRedirect>& leftOut) {
     for (const LeftOutRedirect& redirect : leftOut) {
         console.tell(ReadableText(LeftOutRedirectMessage(redirect)));
     }
     leftOutCount += leftOut.size();
 }
 
-void ConsoleMoverHost::pageStarting(qsizetype index, qsizetype count) {
+void ConsoleMoverPort::pageStarting(qsizetype index, qsizetype count) {
     progress.showPage(index + 1, count);
 }
