@@ -1,10 +1,15 @@
-# One static library per floor of ARCHITECTURE.md, linking only the floors it may use.
+# One static library per floor, linking only the floors it may use.
 #
 #   zandrift_floor(<folder> [USES <floor>...] [LIBRARIES <library>...] [SOURCES <file>...])
 #
 # makes zandrift_<folder> from every source file of <folder>/ (a new file joins it by where it
 # is put), linked with the floors named in USES (by folder name; what they use comes with
 # them), LIBRARIES (Qt modules) and the extra SOURCES (resources).
+#
+# Headers are included by their floor's folder ("movers/page_title.h"). A floor's include
+# directory holds its own folder alone (a link to it in the build tree), and only the targets
+# that link the floor get that directory, so an include across a forbidden line names a file the
+# compiler cannot find, and the build fails.
 #
 # A static library is only linked into an executable, and then only its objects the
 # executable needs, so a call into a floor that is not linked would only fail where someone
@@ -17,8 +22,11 @@ function(zandrift_floor folder)
        ${PROJECT_SOURCE_DIR}/${folder}/*.h)
   list(TRANSFORM floor_USES PREPEND zandrift_)
   set(library zandrift_${folder})
+  set(include_directory ${PROJECT_BINARY_DIR}/floors/${folder})
+  file(MAKE_DIRECTORY ${include_directory})
+  file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${include_directory}/${folder} SYMBOLIC)
   add_library(${library} STATIC ${sources} ${floor_SOURCES})
-  target_include_directories(${library} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_include_directories(${library} PUBLIC ${include_directory})
   target_link_libraries(${library} PUBLIC ${floor_USES} ${floor_LIBRARIES}
                         PRIVATE zandrift_warnings)
 
