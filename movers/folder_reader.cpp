@@ -1,20 +1,20 @@
 #include "movers/folder_reader.h"
 
+#include "movers/descriptor.h"
 #include "movers/open_folder.h"
 
 #include <cerrno>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
-constexpr int kReadingFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+constexpr int kReadingFlags = O_RDONLY | O_DIRECTORY;
 
 } // namespace
 
 FolderReader::FolderReader(const QByteArray& path) {
-    open(::open(path.constData(), kReadingFlags));
+    startReading(Descriptor::open(AT_FDCWD, path.constData(), kReadingFlags));
 }
 
 FolderReader::FolderReader(const OpenFolder& folder) {
@@ -22,7 +22,7 @@ FolderReader::FolderReader(const OpenFolder& folder) {
         failure = EBADF;
         return;
     }
-    open(::openat(folder.descriptor(), ".", kReadingFlags));
+    startReading(Descriptor::open(folder.descriptor(), ".", kReadingFlags));
 }
 
 FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
@@ -30,7 +30,8 @@ FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
         failure = EBADF;
         return;
     }
-    open(::openat(parent.descriptor(), name.constData(), kReadingFlags | O_NOFOLLOW));
+    startReading(
+        Descriptor::open(parent.descriptor(), name.constData(), kReadingFlags | O_NOFOLLOW));
 }
 
 FolderReader::~FolderReader() {
@@ -39,16 +40,18 @@ FolderReader::~FolderReader() {
     }
 }
 
-void FolderReader::open(int fd) {
-    if (fd < 0) {
+// The reading owns the descriptor once it has started, and closes it with the folder.
+void FolderReader::startReading(Descriptor folder) {
+    if (!folder.isOpen()) {
         failure = errno;
         return;
     }
-    directory = ::fdopendir(fd);
+    directory = ::fdopendir(folder.get());
     if (directory == nullptr) {
         failure = errno;
-        ::close(fd);
+        return;
     }
+    folder.release();
 }
 
 const dirent* FolderReader::next() {

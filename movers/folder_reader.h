@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 
+class Descriptor;
 class OpenFolder;
 
 // One reading of a folder's entries, from its start, through a descriptor of its own. A read
@@ -30,7 +31,7 @@ public:
     int descriptor() const;
 
 private:
-    void open(int fd);
+    void startReading(Descriptor folder);
 
     DIR* directory = nullptr;
     int failure = 0;
