@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY;
+
 // The count `call` gives, made again for as long as a signal interrupts it before it moved a
 // byte.
 template <typename Call> ssize_t uninterrupted(Call call) {
@@ -49,6 +51,14 @@ Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
 
 Descriptor Descriptor::open(int folder, const char* name, int flags, mode_t mode) {
     return Descriptor(::openat(folder, name, flags | O_CLOEXEC, mode));
+}
+
+Descriptor Descriptor::openFolder(int parent, const char* name) {
+    return open(parent, name, kFolderFlags);
+}
+
+Descriptor Descriptor::openSubfolder(int parent, const char* name) {
+    return open(parent, name, kFolderFlags | O_NOFOLLOW);
 }
 
 int Descriptor::release() {

@@ -21,6 +21,12 @@ public:
     // system's `flags` and, for a file it creates, `mode`; never inherited by a program started
     // from here. None when it failed, errno saying why.
     static Descriptor open(int folder, const char* name, int flags, mode_t mode = 0);
+    // The folder `name` names in the folder `parent`, as open() opens it, links followed: for
+    // reading its entries and for the system's "at" calls on them.
+    static Descriptor openFolder(int parent, const char* name);
+    // The folder `name` in the folder `parent`, never reached through a link: a link fails with
+    // ELOOP, anything else that is not a folder with ENOTDIR.
+    static Descriptor openSubfolder(int parent, const char* name);
 
     bool isOpen() const { return fd >= 0; }
     // The descriptor, for the system's own calls; -1 when there is none.

@@ -7,14 +7,8 @@
 
 #include <fcntl.h>
 
-namespace {
-
-constexpr int kReadingFlags = O_RDONLY | O_DIRECTORY;
-
-} // namespace
-
 FolderReader::FolderReader(const QByteArray& path) {
-    startReading(Descriptor::open(AT_FDCWD, path.constData(), kReadingFlags));
+    startReading(Descriptor::openFolder(AT_FDCWD, path.constData()));
 }
 
 FolderReader::FolderReader(const OpenFolder& folder) {
@@ -22,7 +16,7 @@ FolderReader::FolderReader(const OpenFolder& folder) {
         failure = EBADF;
         return;
     }
-    startReading(Descriptor::open(folder.descriptor(), ".", kReadingFlags));
+    startReading(Descriptor::openFolder(folder.descriptor(), "."));
 }
 
 FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
@@ -30,8 +24,7 @@ FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
         failure = EBADF;
         return;
     }
-    startReading(
-        Descriptor::open(parent.descriptor(), name.constData(), kReadingFlags | O_NOFOLLOW));
+    startReading(Descriptor::openSubfolder(parent.descriptor(), name.constData()));
 }
 
 FolderReader::~FolderReader() {

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY;
-
 // Opening a subfolder asks for a folder and refuses a link, so either error means that
 // something else stands under the folder's name.
 FileError subfolderFailure(int error) {
@@ -23,8 +21,7 @@ OpenFolder OpenFolder::atPath(const QString& path) {
     if (path.contains(QChar(0))) {
         return {}; // no folder has such a name; the system would see only the part before it
     }
-    Descriptor opened =
-        Descriptor::open(AT_FDCWD, QFile::encodeName(path).constData(), kFolderFlags);
+    Descriptor opened = Descriptor::openFolder(AT_FDCWD, QFile::encodeName(path).constData());
     const FileError whyNot = opened.isOpen() ? FileError{} : FileError::fromSystem(errno);
     return {std::move(opened), whyNot};
 }
@@ -33,7 +30,7 @@ OpenFolder OpenFolder::subfolder(const QByteArray& name) const {
     if (!isOpen()) {
         return {{}, whyNot};
     }
-    Descriptor opened = Descriptor::open(descriptor(), name.constData(), kFolderFlags | O_NOFOLLOW);
+    Descriptor opened = Descriptor::openSubfolder(descriptor(), name.constData());
     const FileError whyNot = opened.isOpen() ? FileError{} : subfolderFailure(errno);
     return {std::move(opened), whyNot};
 }
