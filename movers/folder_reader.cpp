@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 FolderReader::FolderReader(const QByteArray& path) {
     startReading(Descriptor::openFolder(AT_FDCWD, path.constData()));
@@ -57,6 +58,19 @@ const dirent* FolderReader::next() {
         failure = errno;
     }
     return entry;
+}
+
+EntryType FolderReader::typeOf(const dirent& entry, Links links) const {
+    const bool followed = links == Links::Followed;
+    mode_t mode = DTTOIF(entry.d_type);
+    if (entry.d_type == DT_UNKNOWN || (entry.d_type == DT_LNK && followed)) {
+        struct stat status {};
+        const int flags = followed ? 0 : AT_SYMLINK_NOFOLLOW;
+        mode = ::fstatat(descriptor(), entry.d_name, &status, flags) == 0 ? status.st_mode : 0;
+    }
+    return S_ISREG(mode)   ? EntryType::PlainFile
+           : S_ISDIR(mode) ? EntryType::Folder
+                           : EntryType::Other;
 }
 
 int FolderReader::descriptor() const {
