@@ -1,6 +1,7 @@
 #include "cli/command_line.h"
 
 #include "cli/percent_decoding.h"
+#include "movers/control_characters.h"
 #include "movers/undecodable_names.h"
 #include "movers/whole_number.h"
 
@@ -90,17 +91,11 @@ ParsedCommandLine refused(const QString& reason) {
     return {std::nullopt, reason};
 }
 
-bool breaksTheLine(QChar character) {
-    return character.category() == QChar::Other_Control ||
-           character.category() == QChar::Separator_Line ||
-           character.category() == QChar::Separator_Paragraph;
-}
-
 QString addressFault(const QString& address) {
     if (address.trimmed().isEmpty()) {
         return QStringLiteral("The address is empty.");
     }
-    if (std::any_of(address.cbegin(), address.cend(), breaksTheLine)) {
+    if (HoldsLineBreakOrControl(address)) {
         return QStringLiteral("The address holds a line break or another control character.");
     }
     return {};
@@ -222,7 +217,7 @@ QString readOldPath(const QString& given, QString& oldPath) {
         break;
     }
     const QString& path = decoded.text;
-    if (std::any_of(path.cbegin(), path.cend(), breaksTheLine)) {
+    if (HoldsLineBreakOrControl(path)) {
         return QStringLiteral("--old-path takes no line break or other control character, "
                               "escaped or not, not ") +
                quoted(given) + u'.';

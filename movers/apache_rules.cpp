@@ -1,5 +1,7 @@
 #include "movers/rule_file.h"
 
+#include "movers/control_characters.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -133,11 +135,12 @@ std::optional<QByteArray> mapLine(const Redirect& redirect) {
 }
 
 // The RewriteMap's source, quoted: the text map where it is written, unless that path holds a
-// control character, when the map's name alone (which Apache looks for in its ServerRoot).
+// control character, when the map's name alone (which Apache looks for in its ServerRoot). A
+// line or paragraph separator is an ordinary character to Apache's configuration and to the
+// file system, so a path holding one still names the map.
 QByteArray mapSource(const RulesSite& site) {
     const QString path = site.outputFolder + u'/' + kMap;
-    const bool control = std::any_of(path.cbegin(), path.cend(),
-                                     [](QChar c) { return c.category() == QChar::Other_Control; });
+    const bool control = std::any_of(path.cbegin(), path.cend(), IsControlCharacter);
     QByteArray text = "txt:" + (control ? kMap : path).toUtf8();
     return '"' + text.replace('\\', "\\\\").replace('"', "\\\"") + '"';
 }

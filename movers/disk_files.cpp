@@ -3,11 +3,9 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -19,23 +17,22 @@ QByteArray newTemporaryName() {
 
 // Creates a new temporary file in `folder`, readable and writable as a file created by any
 // program, under `name`, or under a new name kept in `name` when that one is taken. Never
-// opens anything that was there before, a link above all. Returns its descriptor, or -1 with
-// errno set.
-int createTemporaryFile(int folder, QByteArray& name) {
+// opens anything that was there before, a link above all. None, with errno set, when it
+// cannot.
+Descriptor createTemporaryFile(int folder, QByteArray& name) {
     constexpr int kTries = 100;
     for (int attempt = 0; attempt < kTries; ++attempt) {
         if (name.isEmpty()) {
             name = newTemporaryName();
         }
-        const int descriptor =
-            ::openat(folder, name.constData(),
-                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0666);
-        if (descriptor >= 0 || errno != EEXIST) {
-            return descriptor;
+        Descriptor file = Descriptor::open(
+            folder, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY, 0666);
+        if (file.isOpen() || errno != EEXIST) {
+            return file;
         }
         name.clear();
     }
-    return -1;
+    return {};
 }
 
 } // namespace
@@ -82,8 +79,8 @@ std::optional<FileError> DiskFiles::openPageFile(const OpenFolder& folder, const
     if (!folder.isOpen()) {
         return folder.failure();
     }
-    temporaryDescriptor = createTemporaryFile(folder.descriptor(), temporaryName);
-    if (temporaryDescriptor < 0) {
+    temporaryFile = createTemporaryFile(folder.descriptor(), temporaryName);
+    if (!temporaryFile.isOpen()) {
         return FileError::fromSystem(errno);
     }
     pageFolder = folder.descriptor();
@@ -92,21 +89,13 @@ std::optional<FileError> DiskFiles::openPageFile(const OpenFolder& folder, const
 }
 
 std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
-    if (temporaryDescriptor < 0) {
+    if (!temporaryFile.isOpen()) {
         return FileError::fromNumber(kPathFileAccessError);
     }
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t count =
-            ::write(temporaryDescriptor, bytes.constData() + done, size_t(bytes.size() - done));
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            const int error = count < 0 ? errno : ENOSPC;
-            discardPageFile();
-            return FileError::fromSystem(error);
-        }
-        done += count;
+    if (!temporaryFile.writeAll(bytes)) {
+        const int error = errno;
+        discardPageFile();
+        return FileError::fromSystem(error);
     }
     return std::nullopt;
 }
@@ -115,7 +104,7 @@ std::optional<FileError> DiskFiles::closePageFile() {
     if (pageFolder < 0) {
         return std::nullopt;
     }
-    if (::close(std::exchange(temporaryDescriptor, -1)) != 0 ||
+    if (!temporaryFile.close() ||
         ::renameat(pageFolder, temporaryName.constData(), pageFolder, pageName.constData()) != 0) {
         const int error = errno;
         discardPageFile();
@@ -127,9 +116,7 @@ std::optional<FileError> DiskFiles::closePageFile() {
 }
 
 void DiskFiles::discardPageFile() {
-    if (temporaryDescriptor >= 0) {
-        ::close(std::exchange(temporaryDescriptor, -1));
-    }
+    temporaryFile.close();
     if (pageFolder >= 0) {
         ::unlinkat(pageFolder, temporaryName.constData(), 0);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movers/descriptor.h"
 #include "movers/mover_files.h"
 
 // The mover file operations on the real disk, through the system's own calls relative to
@@ -31,6 +32,6 @@ private:
     // The page being written: the descriptor of its folder (the caller's, -1 when no page is
     // started), its temporary file, open until closed, and its final name.
     int pageFolder = -1;
-    int temporaryDescriptor = -1;
+    Descriptor temporaryFile;
     QByteArray pageName;
 };

@@ -1,20 +1,15 @@
 #include "movers/folder_reader.h"
 
+#include "movers/descriptor.h"
 #include "movers/open_folder.h"
 
 #include <cerrno>
 
 #include <fcntl.h>
-#include <unistd.h>
-
-namespace {
-
-constexpr int kReadingFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-
-} // namespace
+#include <sys/stat.h>
 
 FolderReader::FolderReader(const QByteArray& path) {
-    open(::open(path.constData(), kReadingFlags));
+    startReading(Descriptor::openFolder(AT_FDCWD, path.constData()));
 }
 
 FolderReader::FolderReader(const OpenFolder& folder) {
@@ -22,7 +17,7 @@ FolderReader::FolderReader(const OpenFolder& folder) {
         failure = EBADF;
         return;
     }
-    open(::openat(folder.descriptor(), ".", kReadingFlags));
+    startReading(Descriptor::openFolder(folder.descriptor(), "."));
 }
 
 FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
@@ -30,7 +25,7 @@ FolderReader::FolderReader(const FolderReader& parent, const QByteArray& name) {
         failure = EBADF;
         return;
     }
-    open(::openat(parent.descriptor(), name.constData(), kReadingFlags | O_NOFOLLOW));
+    startReading(Descriptor::openSubfolder(parent.descriptor(), name.constData()));
 }
 
 FolderReader::~FolderReader() {
@@ -39,16 +34,18 @@ FolderReader::~FolderReader() {
     }
 }
 
-void FolderReader::open(int fd) {
-    if (fd < 0) {
+// The reading owns the descriptor once it has started, and closes it with the folder.
+void FolderReader::startReading(Descriptor folder) {
+    if (!folder.isOpen()) {
         failure = errno;
         return;
     }
-    directory = ::fdopendir(fd);
+    directory = ::fdopendir(folder.get());
     if (directory == nullptr) {
         failure = errno;
-        ::close(fd);
+        return;
     }
+    folder.release();
 }
 
 const dirent* FolderReader::next() {
@@ -61,6 +58,19 @@ const dirent* FolderReader::next() {
         failure = errno;
     }
     return entry;
+}
+
+EntryType FolderReader::typeOf(const dirent& entry, Links links) const {
+    const bool followed = links == Links::Followed;
+    mode_t mode = DTTOIF(entry.d_type);
+    if (entry.d_type == DT_UNKNOWN || (entry.d_type == DT_LNK && followed)) {
+        struct stat status {};
+        const int flags = followed ? 0 : AT_SYMLINK_NOFOLLOW;
+        mode = ::fstatat(descriptor(), entry.d_name, &status, flags) == 0 ? status.st_mode : 0;
+    }
+    return S_ISREG(mode)   ? EntryType::PlainFile
+           : S_ISDIR(mode) ? EntryType::Folder
+                           : EntryType::Other;
 }
 
 int FolderReader::descriptor() const {

@@ -29,22 +29,6 @@ QString refusalOf(const OpenFolder& parent, const QByteArray& name, const OpenFo
     }
 }
 
-enum class EntryType { PlainFile, Folder, Other };
-
-// An entry's own type, a link never counting as a file or a folder.
-EntryType typeOf(int folder, const dirent& entry) {
-    unsigned char type = entry.d_type;
-    if (type == DT_UNKNOWN) {
-        struct stat status {};
-        if (::fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0) {
-            type = S_ISREG(status.st_mode) ? DT_REG : S_ISDIR(status.st_mode) ? DT_DIR : DT_UNKNOWN;
-        }
-    }
-    return type == DT_REG   ? EntryType::PlainFile
-           : type == DT_DIR ? EntryType::Folder
-                            : EntryType::Other;
-}
-
 const QString kUnreadable = QStringLiteral("it cannot be read");
 
 // Reads what the folder holds into `fileNames` and `subfolders`; gives why it keeps the output
@@ -56,7 +40,8 @@ QString readContents(FolderReader& reader, const QByteArray& path, ListingDepth 
     while (const dirent* entry = reader.next()) {
         const QByteArray name(entry->d_name);
         if (name != "." && name != "..") {
-            entries.emplace_back(name, typeOf(reader.descriptor(), *entry));
+            // A link is never followed: it is neither a plain file nor a folder here.
+            entries.emplace_back(name, reader.typeOf(*entry, Links::NotFollowed));
         }
     }
     if (reader.error() != 0) {

@@ -3,14 +3,10 @@
 #include <QFile>
 
 #include <cerrno>
-#include <utility>
 
 #include <fcntl.h>
-#include <unistd.h>
 
 namespace {
-
-constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
 
 // Opening a subfolder asks for a folder and refuses a link, so either error means that
 // something else stands under the folder's name.
@@ -21,38 +17,20 @@ FileError subfolderFailure(int error) {
 
 } // namespace
 
-OpenFolder::~OpenFolder() {
-    if (fd >= 0) {
-        ::close(fd);
-    }
-}
-
-OpenFolder::OpenFolder(OpenFolder&& other) noexcept
-    : fd(std::exchange(other.fd, -1)), whyNot(other.whyNot) {}
-
-OpenFolder& OpenFolder::operator=(OpenFolder&& other) noexcept {
-    if (this != &other) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        fd = std::exchange(other.fd, -1);
-        whyNot = other.whyNot;
-    }
-    return *this;
-}
-
 OpenFolder OpenFolder::atPath(const QString& path) {
     if (path.contains(QChar(0))) {
         return {}; // no folder has such a name; the system would see only the part before it
     }
-    const int opened = ::open(QFile::encodeName(path).constData(), kFolderFlags);
-    return opened >= 0 ? OpenFolder(opened, {}) : OpenFolder(-1, FileError::fromSystem(errno));
+    Descriptor opened = Descriptor::openFolder(AT_FDCWD, QFile::encodeName(path).constData());
+    const FileError whyNot = opened.isOpen() ? FileError{} : FileError::fromSystem(errno);
+    return {std::move(opened), whyNot};
 }
 
 OpenFolder OpenFolder::subfolder(const QByteArray& name) const {
     if (!isOpen()) {
-        return {-1, whyNot};
+        return {{}, whyNot};
     }
-    const int opened = ::openat(fd, name.constData(), kFolderFlags | O_NOFOLLOW);
-    return opened >= 0 ? OpenFolder(opened, {}) : OpenFolder(-1, subfolderFailure(errno));
+    Descriptor opened = Descriptor::openSubfolder(descriptor(), name.constData());
+    const FileError whyNot = opened.isOpen() ? FileError{} : subfolderFailure(errno);
+    return {std::move(opened), whyNot};
 }

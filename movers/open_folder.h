@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movers/descriptor.h"
 #include "movers/file_error.h"
 
 #include <QByteArray>
@@ -15,11 +16,6 @@ class OpenFolder {
 public:
     // No folder, failing as one that is not there.
     OpenFolder() = default;
-    ~OpenFolder();
-    OpenFolder(OpenFolder&& other) noexcept;
-    OpenFolder& operator=(OpenFolder&& other) noexcept;
-    OpenFolder(const OpenFolder&) = delete;
-    OpenFolder& operator=(const OpenFolder&) = delete;
 
     // The folder a path names, following links on the way: the path is the user's own choice.
     static OpenFolder atPath(const QString& path);
@@ -27,15 +23,16 @@ public:
     // else that is not a folder fails with 75. A folder that is not open passes its failure on.
     OpenFolder subfolder(const QByteArray& name) const;
 
-    bool isOpen() const { return fd >= 0; }
+    bool isOpen() const { return folder.isOpen(); }
     // The descriptor, for the system's "at" calls; -1 when the folder is not open.
-    int descriptor() const { return fd; }
+    int descriptor() const { return folder.get(); }
     // Why the folder is not open; nothing to say of an open one.
     const FileError& failure() const { return whyNot; }
 
 private:
-    OpenFolder(int fd, FileError whyNot) : fd(fd), whyNot(std::move(whyNot)) {}
+    OpenFolder(Descriptor folder, FileError whyNot)
+        : folder(std::move(folder)), whyNot(std::move(whyNot)) {}
 
-    int fd = -1;
+    Descriptor folder;
     FileError whyNot = FileError::fromNumber(kPathNotFound);
 };

@@ -14,8 +14,6 @@
 #include <cstring>
 
 #include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -40,31 +38,8 @@ bool isPageFileName(QByteArrayView name) {
     return false;
 }
 
-// Whether the entry is a regular file after following links. The entry's type from the
-// folder is enough except for links and file systems that do not report it.
-bool isRegularFile(int folder, const dirent& entry) {
-    if (entry.d_type == DT_REG) {
-        return true;
-    }
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) {
-        return false;
-    }
-    struct stat status {};
-    return fstatat(folder, entry.d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
-}
-
 bool holdsWildcards(const QString& folderText) {
     return folderText.contains(u'*') || folderText.contains(u'?');
-}
-
-// Whether the entry is a folder itself, a link to one never counting as one.
-bool isFolder(int folder, const dirent& entry) {
-    if (entry.d_type != DT_UNKNOWN) {
-        return entry.d_type == DT_DIR;
-    }
-    struct stat status {};
-    return fstatat(folder, entry.d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISDIR(status.st_mode);
 }
 
 // Whether a subfolder that did not open is simply not there to list: gone since it was read,
@@ -106,7 +81,10 @@ public:
             if (name.startsWith('.')) {
                 continue;
             }
-            if (depth == ListingDepth::WholeTree && isFolder(folder.descriptor(), *entry)) {
+            // A folder is entered only when it is one itself, never through a link; a page
+            // file may be a link to a regular file.
+            if (depth == ListingDepth::WholeTree &&
+                folder.typeOf(*entry, Links::NotFollowed) == EntryType::Folder) {
                 if (place.top && isOutputFolder(name)) {
                     continue;
                 }
@@ -115,7 +93,8 @@ public:
                 } else {
                     otherFolders << name.toByteArray();
                 }
-            } else if (isPageFileName(name) && isRegularFile(folder.descriptor(), *entry)) {
+            } else if (isPageFileName(name) &&
+                       folder.typeOf(*entry, Links::Followed) == EntryType::PlainFile) {
                 if (!place.decodable || !name.isValidUtf8()) {
                     result.undecodable << place.rawPath + name.toByteArray();
                 } else if (namesWanted) {

@@ -1,5 +1,6 @@
 #include "movers/page_title.h"
 
+#include "movers/descriptor.h"
 #include "movers/open_folder.h"
 #include "movers/tag_search.h"
 
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -17,7 +17,6 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace Module1 {
 
@@ -30,64 +29,22 @@ constexpr QByteArrayView kCloseTag = "</title>";
 constexpr qsizetype kFirstRead = 4 * 1024;
 constexpr qsizetype kBufferSize = 64 * 1024;
 
-// A page file opened for reading, or nothing when it is not a regular file. It is opened
-// without blocking and checked after opening, so a device or a pipe put in the page's place
-// (also after the folder was listed) never makes the read wait or go on for ever.
-class PageFile {
-public:
-    // The file `name` names in the folder `folder` (a descriptor, or AT_FDCWD), links followed.
-    PageFile(int folder, const QString& name) {
-        if (name.contains(QChar(0))) {
-            return; // no file has such a name; the system would see only the part before it
-        }
-        descriptor = ::openat(folder, QFile::encodeName(name).constData(),
-                              O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        struct stat status {};
-        if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
-            ::close(descriptor);
-            descriptor = -1;
-        }
+// The page file `name` in the folder `folder` (a descriptor, or AT_FDCWD), links followed,
+// opened for reading; none when it is not a regular file. It is opened without blocking and
+// checked after opening, so a device or a pipe put in the page's place (also after the folder
+// was listed) never makes the read wait or go on for ever.
+Descriptor openPageFile(int folder, const QString& name) {
+    if (name.contains(QChar(0))) {
+        return {}; // no file has such a name; the system would see only the part before it
     }
-    ~PageFile() {
-        if (descriptor >= 0) {
-            ::close(descriptor);
-        }
+    Descriptor file = Descriptor::open(folder, QFile::encodeName(name).constData(),
+                                       O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    struct stat status {};
+    if (file.isOpen() && (fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))) {
+        return {};
     }
-    PageFile(const PageFile&) = delete;
-    PageFile& operator=(const PageFile&) = delete;
-
-    bool isOpen() const { return descriptor >= 0; }
-
-    // Reads the next bytes of the file into `into`; gives how many, 0 at the end of the file
-    // or on a read failure.
-    qsizetype read(char* into, qsizetype size) {
-        ssize_t count = 0;
-        do {
-            count = ::read(descriptor, into, size_t(size));
-        } while (count < 0 && errno == EINTR);
-        return count < 0 ? 0 : qsizetype(count);
-    }
-
-    // Reads `size` bytes from `offset` on, into `into`; gives whether all of them were there.
-    bool readAt(char* into, qsizetype size, qint64 offset) {
-        while (size > 0) {
-            const ssize_t count = ::pread(descriptor, into, size_t(size), off_t(offset));
-            if (count < 0 && errno == EINTR) {
-                continue;
-            }
-            if (count <= 0) {
-                return false;
-            }
-            into += count;
-            size -= count;
-            offset += count;
-        }
-        return true;
-    }
-
-private:
-    int descriptor = -1;
-};
+    return file;
+}
 
 // One pass through a page, from its start up to its first "</title>", that finds where the
 // first "<title>" and the first "</title>" begin. The page passes through a buffer of a fixed
@@ -95,7 +52,7 @@ private:
 class TagScan {
 public:
     // Scans the page; gives whether it holds "</title>".
-    bool scan(PageFile& file) {
+    bool scan(Descriptor& file) {
         qsizetype want = kFirstRead; // how full the next read is to make the buffer
         for (;;) {
             if (filled == want && want == kFirstRead) {
@@ -110,7 +67,7 @@ public:
             }
             const qsizetype searchFrom = std::max<qsizetype>(0, filled - kOverlap);
             const qsizetype count = file.read(buffer.data() + filled, want - filled);
-            if (count == 0) {
+            if (count <= 0) {
                 return false;
             }
             filled += count;
@@ -148,13 +105,13 @@ private:
 };
 
 // Whether the page's first `size` bytes are valid UTF-8, read again in pieces.
-bool startIsUtf8(PageFile& file, qint64 size) {
+bool startIsUtf8(Descriptor& file, qint64 size) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     std::vector<char> bytes(size_t(std::min<qint64>(size, kBufferSize)));
     std::vector<QChar> decoded(size_t(utf8.requiredSpace(qsizetype(bytes.size()))));
     for (qint64 offset = 0; offset < size;) {
         const qsizetype piece = qsizetype(std::min<qint64>(size - offset, kBufferSize));
-        if (!file.readAt(bytes.data(), piece, offset)) {
+        if (!file.readAllAt(bytes.data(), piece, offset)) {
             return false;
         }
         utf8.appendToBuffer(decoded.data(), QByteArrayView(bytes.data(), piece));
@@ -172,14 +129,14 @@ struct TitleBytes {
 
 // The title the scan found; nothing when its bytes cannot be read. A title within the first
 // buffer comes from it; a longer one is read by itself, so it is held just once.
-std::optional<TitleBytes> readTitleBytes(PageFile& file, const TagScan& tags) {
+std::optional<TitleBytes> readTitleBytes(Descriptor& file, const TagScan& tags) {
     const qint64 start = tags.open + kOpenTag.size();
     const QByteArrayView head = tags.head();
     if (!head.isEmpty()) {
         return TitleBytes{head.sliced(start, tags.close - start).toByteArray(), head.isValidUtf8()};
     }
     QByteArray bytes(tags.close - start, Qt::Uninitialized);
-    if (!file.readAt(bytes.data(), bytes.size(), start)) {
+    if (!file.readAllAt(bytes.data(), bytes.size(), start)) {
         return std::nullopt;
     }
     const bool utf8 = bytes.isValidUtf8() && startIsUtf8(file, start);
@@ -189,7 +146,7 @@ std::optional<TitleBytes> readTitleBytes(PageFile& file, const TagScan& tags) {
 // The title of the file `name` in the folder `folder`; `path` is what a page without a title
 // gets instead.
 PageTitle readPageTitle(int folder, const QString& name, const QString& path) {
-    PageFile file(folder, name);
+    Descriptor file = openPageFile(folder, name);
     if (!file.isOpen()) {
         return {path, false, false};
     }

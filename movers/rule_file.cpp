@@ -1,22 +1,10 @@
 #include "movers/rule_file.h"
 
+#include "movers/control_characters.h"
+
 #include <QSet>
 
 namespace {
-
-bool holdsControlCharacter(const QString& text) {
-    for (const QChar c : text) {
-        switch (c.category()) {
-        case QChar::Other_Control:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-            return true;
-        default:
-            break;
-        }
-    }
-    return false;
-}
 
 // Schemes are compared without regard to case, as browsers and servers compare them.
 bool isAbsolute(const QString& address) {
@@ -32,7 +20,7 @@ QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pa
     if (pathsHeld.contains(redirect.oldPath)) {
         return QStringLiteral("its old path is redirected by an earlier rule");
     }
-    if (holdsControlCharacter(redirect.newAddress)) {
+    if (HoldsLineBreakOrControl(redirect.newAddress)) {
         return QStringLiteral("its new address holds a control character");
     }
     if (!isAbsolute(redirect.newAddress)) {

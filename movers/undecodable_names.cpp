@@ -1,5 +1,6 @@
 #include "movers/undecodable_names.h"
 
+#include "movers/control_characters.h"
 #include "movers/file_name_text.h"
 
 namespace {
@@ -26,7 +27,7 @@ qsizetype sequenceLength(uchar lead) {
 // Characters a terminal would not show, or would act on: the control characters, and the byte
 // order mark, an invisible character that would make two names look the same.
 bool shownAsBytes(QChar character) {
-    return character.category() == QChar::Other_Control || character == QChar::ByteOrderMark;
+    return IsControlCharacter(character) || character == QChar::ByteOrderMark;
 }
 
 QString hexByte(uchar byte) {

@@ -124,3 +124,20 @@ TEST(ServerRules, NetlifyKeepsEveryCharacterOfTheAddressButWhiteSpace) {
     EXPECT_TRUE(rules.endsWith("\n/a.htm https://new.example/\xF0\x9F\x98\x80%20x/a.htm 301!\n"))
         << rules.toStdString();
 }
+
+// Apache's configuration names its map by the map's path, unless a control character in the
+// path would break the line; a line separator is an ordinary character there.
+TEST(ServerRules, ApacheNamesItsMapByPathUnlessThePathHoldsAControlCharacter) {
+    const std::pair<QString, QByteArray> cases[] = {
+        {"/srv/zandrifts", "\"txt:/srv/zandrifts/redirects.apache.map\""},
+        {"/srv/a\nb/zandrifts", "\"txt:redirects.apache.map\""},
+        {"/srv/a\u0085b/zandrifts", "\"txt:redirects.apache.map\""},
+        {"/srv/a\u2028b/zandrifts", "\"txt:/srv/a\xE2\x80\xA8"
+                                    "b/zandrifts/redirects.apache.map\""},
+    };
+    for (const auto& [folder, source] : cases) {
+        const ServerRules rules = ApacheRules({.outputFolder = folder}, {});
+        EXPECT_TRUE(filesOf(rules).value("redirects.apache.conf").contains(" " + source + "\n"))
+            << source.toStdString();
+    }
+}
