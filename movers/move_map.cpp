@@ -1,5 +1,7 @@
 #include "movers/move_map.h"
 
+#include "movers/control_characters.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -95,13 +97,6 @@ private:
     int currentLine = 1;
 };
 
-bool holdsControlCharacter(const QString& text) {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-               c.category() == QChar::Separator_Paragraph;
-    });
-}
-
 bool allEmpty(const QStringList& fields) {
     return std::all_of(fields.cbegin(), fields.cend(),
                        [](const QString& f) { return f.isEmpty(); });
@@ -155,7 +150,7 @@ ParsedMoveMap ParseMoveMap(const QByteArray& bytes) {
         if (newPlace.isEmpty()) {
             return refused(line, QStringLiteral("the new place is empty"));
         }
-        if (holdsControlCharacter(newPlace)) {
+        if (HoldsLineBreakOrControl(newPlace)) {
             return refused(line, QStringLiteral("the new place holds a control character"));
         }
         lineOf.insert(oldPath, line);
