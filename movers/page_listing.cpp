@@ -68,12 +68,14 @@ struct Place {
 class PageListing {
 public:
     // `namesWanted`: whether the page files that can be named are wanted, or only the others.
-    PageListing(ListingDepth depth, bool namesWanted) : depth(depth), namesWanted(namesWanted) {}
+    PageListing(ListingDepth depth, bool namesWanted, ListedFiles files = ListedFiles::Pages)
+        : depth(depth), namesWanted(namesWanted), everyFile(files == ListedFiles::EveryFile) {}
 
     // Lists the folder the reader reads, standing at `place`; false when a folder could not
     // be read to its end, and the result then holds only why.
     bool list(FolderReader& folder, const Place& place) {
         NameSorter pages;
+        NameSorter others;
         NameSorter namedFolders;
         QByteArrayList otherFolders; // not to be named, or not sorted as no names are wanted
         while (const dirent* entry = folder.next()) {
@@ -93,25 +95,22 @@ public:
                 } else {
                     otherFolders << name.toByteArray();
                 }
-            } else if (isPageFileName(name) &&
+            } else if ((everyFile || isPageFileName(name)) &&
                        folder.typeOf(*entry, Links::Followed) == EntryType::PlainFile) {
+                const bool page = isPageFileName(name);
                 if (!place.decodable || !name.isValidUtf8()) {
-                    result.undecodable << place.rawPath + name.toByteArray();
+                    (page ? result.undecodable : result.undecodableOthers)
+                        << place.rawPath + name.toByteArray();
                 } else if (namesWanted) {
-                    pages.add(name);
+                    (page ? pages : others).add(name);
                 }
             }
         }
         if (folder.error() != 0) {
             return failed(folder.error(), place);
         }
-        QStringList names = pages.sorted();
-        if (!place.path.isEmpty()) {
-            for (QString& name : names) {
-                name.prepend(place.path);
-            }
-        }
-        result.names.append(std::move(names));
+        result.names.append(withPath(pages.sorted(), place));
+        result.otherFiles.append(withPath(others.sorted(), place));
         for (const QString& name : namedFolders.sorted()) {
             if (!enter(folder, name.toUtf8(), place)) {
                 return false;
@@ -139,6 +138,15 @@ private:
         return list(subfolder, inner);
     }
 
+    static QStringList withPath(QStringList names, const Place& place) {
+        if (!place.path.isEmpty()) {
+            for (QString& name : names) {
+                name.prepend(place.path);
+            }
+        }
+        return names;
+    }
+
     bool failed(int error, const Place& place) {
         result = {};
         result.readError = error;
@@ -148,18 +156,20 @@ private:
 
     ListingDepth depth;
     bool namesWanted;
+    bool everyFile;
 };
 
 } // namespace
 
-PageFileList ListPageFiles(const QString& folderText, ListingDepth depth) {
+PageFileList ListPageFiles(const QString& folderText, ListingDepth depth, ListedFiles files) {
     if (holdsWildcards(folderText) || folderText.contains(QChar(0))) {
         return {};
     }
     FolderReader folder(QFile::encodeName(Module1::AddBackslash(folderText)));
-    PageListing listing(depth, true);
+    PageListing listing(depth, true, files);
     listing.list(folder, {});
     std::sort(listing.result.undecodable.begin(), listing.result.undecodable.end());
+    std::sort(listing.result.undecodableOthers.begin(), listing.result.undecodableOthers.end());
     return std::move(listing.result);
 }
 

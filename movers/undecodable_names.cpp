@@ -34,6 +34,17 @@ QString hexByte(uchar byte) {
     return QStringLiteral("\\x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
 }
 
+// The lead line, then the first ten names and how many more.
+QString namesMessage(QString text, const QByteArrayList& names) {
+    for (const QByteArray& name : names.mid(0, kNamesShown)) {
+        text += u'\n' + ReadableFileName(name);
+    }
+    if (names.size() > kNamesShown) {
+        text += QStringLiteral("\nand %1 more").arg(names.size() - kNamesShown);
+    }
+    return text;
+}
+
 } // namespace
 
 QString ReadableFileName(QByteArrayView name) {
@@ -59,17 +70,21 @@ QString ReadableText(const QString& text) {
 }
 
 QString UndecodablePagesMessage(const QByteArrayList& names) {
-    QString text = names.size() == 1
-                       ? QStringLiteral("1 page file gets no mover page because its name is not "
-                                        "valid UTF-8:")
-                       : QStringLiteral("%1 page files get no mover page because their names are "
-                                        "not valid UTF-8:")
-                             .arg(names.size());
-    for (const QByteArray& name : names.mid(0, kNamesShown)) {
-        text += u'\n' + ReadableFileName(name);
-    }
-    if (names.size() > kNamesShown) {
-        text += QStringLiteral("\nand %1 more").arg(names.size() - kNamesShown);
-    }
-    return text;
+    return namesMessage(names.size() == 1
+                            ? QStringLiteral("1 page file gets no mover page because its name is "
+                                             "not valid UTF-8:")
+                            : QStringLiteral("%1 page files get no mover page because their names "
+                                             "are not valid UTF-8:")
+                                  .arg(names.size()),
+                        names);
+}
+
+QString UndecodableFilesMessage(const QByteArrayList& names) {
+    return namesMessage(names.size() == 1
+                            ? QStringLiteral("1 other file gets no redirect because its name is "
+                                             "not valid UTF-8:")
+                            : QStringLiteral("%1 other files get no redirect because their names "
+                                             "are not valid UTF-8:")
+                                  .arg(names.size()),
+                        names);
 }

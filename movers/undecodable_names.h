@@ -14,3 +14,5 @@ QString ReadableText(const QString& text);
 // The text that tells which page files get no mover page because their names are not valid
 // UTF-8: their count and the first ten of them, one a line.
 QString UndecodablePagesMessage(const QByteArrayList& names);
+// The same for the other files of a run that redirects every file: they get no redirect.
+QString UndecodableFilesMessage(const QByteArrayList& names);

@@ -110,6 +110,10 @@ TEST(PageListing, ATreeListsEachFoldersPagesThenItsSubfoldersAndEntersNoHiddenLi
     EXPECT_EQ(tree.names, named + QStringList({"alpha/a.htm", "alpha/B.htm", "alpha/deep/x.htm",
                                                "docs/zandrifts/kept.htm", "folder.htm/inside.htm",
                                                "Zeta/z.htm", QStringLiteral("\uFEFFalpha/c.htm")}));
+    const PageFileList everyFile =
+        ListPageFiles(folder.path(), ListingDepth::WholeTree, ListedFiles::EveryFile);
+    EXPECT_EQ(everyFile.names, tree.names);
+    EXPECT_EQ(everyFile.otherFiles, QStringList({"empty/notes.txt"}));
     const QByteArrayList lost{"caf\xE9/p.htm", "caf\xE9/sub/q.htm"};
     EXPECT_EQ(tree.undecodable, lost);
     EXPECT_EQ(UndecodablePageFiles(OpenFolder::atPath(folder.path()), ListingDepth::WholeTree),
