@@ -7,6 +7,7 @@
 #include "movers/server_rules.h"
 
 #include <QByteArrayList>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,14 @@ struct MoverInputs {
     // folder is served on the old server ("/", or a path from "/" ending in "/").
     QList<ServerRulesKind> rulesKinds = {};
     QString oldPath = QStringLiteral("/");
+    // Where pages go when not to the same path at the new address: a move map's new places, by
+    // old path relative to the site folder.
+    QHash<QString, QString> newPlaces = {};
+    // The site's files besides its pages, by their paths, which the rules files redirect too.
+    QStringList otherFiles = {};
+    // The full address at which the site folder is served today, ending in "/", for the
+    // sitemaps written beside the rules files; empty for none.
+    QString sitemapsOldAddress = {};
     // What every page carries besides its plain form.
     PageExtras pageExtras = {};
 };

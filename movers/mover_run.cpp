@@ -17,6 +17,7 @@ MoverOutcome MoverRun::run(const MoverInputs& inputs) {
     depth = inputs.depth;
     pageFolders.clear();
     writtenPaths.clear();
+    addresses = NewAddresses(inputs.newAddress, inputs.newPlaces);
     if (runSteps(inputs) == Flow::Next) {
         outcome.end = MoverEnd::Completed;
     }

@@ -3,6 +3,7 @@
 #include "movers/mover_files.h"
 #include "movers/mover_kinds.h"
 #include "movers/mover_port.h"
+#include "movers/new_addresses.h"
 #include "movers/open_folder.h"
 
 #include <QString>
@@ -68,6 +69,9 @@ private:
     Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
                    const QByteArray& bytes, bool& written);
     Flow writeRulesFiles(const MoverInputs& inputs);
+    Flow writeRulesFiles(const QList<RulesFile>& files);
+    // Whether the run keeps the redirects of the pages it writes, for rules files or sitemaps.
+    static bool redirectsWanted(const MoverInputs& inputs);
     Flow writeRulesFile(const RulesFile& file);
 
     // Runs a step until it succeeds or the user ignores or aborts its failure; `path` is what
@@ -87,6 +91,7 @@ private:
     QString outputFolder;  // its path, as the user is told of it
     OpenFolder output;
     std::vector<PageFolder> pageFolders; // from the site folder down; none for its own pages
-    QStringList writtenPaths; // of the pages written, kept when rules files are asked for
+    QStringList writtenPaths;            // of the pages written, kept when redirects are wanted
+    NewAddresses addresses{{}};
     MoverOutcome outcome;
 };

@@ -6,6 +6,7 @@
 #include "movers/page_redirects.h"
 #include "movers/page_title.h"
 #include "movers/path_joiners.h"
+#include "movers/sitemaps.h"
 
 #include <QFile>
 
@@ -51,15 +52,15 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& rel
     const QString name = lastName(relativePath);
     const Module1::PageTitle title = Module1::ReadPageTitle(
         innermostSiteFolder(), name, AddBackslash(inputs.siteFolder) + relativePath);
-    MoverPage assembled = AssembleMoverPage(
-        kind, title, inputs.delay, PageAddress(inputs.newAddress, relativePath), inputs.pageExtras);
+    MoverPage assembled =
+        AssembleMoverPage(kind, title, inputs.delay, addresses.of(relativePath), inputs.pageExtras);
     outcome.lastPage = std::move(assembled.text);
     bool written = false;
     const Flow flow = writeFile(innermostOutputFolder(), AddBackslash(outputFolder) + relativePath,
                                 QFile::encodeName(name), assembled.bytes, written);
     if (written) {
         ++outcome.pagesWritten;
-        if (!inputs.rulesKinds.isEmpty()) {
+        if (redirectsWanted(inputs)) {
             writtenPaths << relativePath;
         }
     }
@@ -133,14 +134,19 @@ MoverRun::Flow MoverRun::writeFile(const OpenFolder& folder, const QString& path
     return flow;
 }
 
-// One rules file of each kind asked for, with the redirects of the pages written whole, into
-// the output folder as a page is written. What a kind cannot hold is left out and told of.
+bool MoverRun::redirectsWanted(const MoverInputs& inputs) {
+    return !inputs.rulesKinds.isEmpty() || !inputs.sitemapsOldAddress.isEmpty();
+}
+
+// One rules file of each kind asked for, with the redirects of the pages written whole and of
+// the site's other files, into the output folder as a page is written, then the sitemaps. What
+// a kind cannot hold is left out and told of.
 MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
-    if (inputs.rulesKinds.isEmpty()) {
+    if (!redirectsWanted(inputs)) {
         return Flow::Next;
     }
     const QList<Redirect> redirects =
-        PageRedirects(inputs.oldPath, inputs.newAddress, writtenPaths);
+        PageRedirects(inputs.oldPath, addresses, writtenPaths + inputs.otherFiles);
     const RulesSite site{.oldPath = inputs.oldPath, .outputFolder = outputFolder};
     for (const ServerRulesKind& rulesKind : inputs.rulesKinds) {
         if (stopAsked()) {
@@ -150,10 +156,23 @@ MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
         if (!rules.leftOut.isEmpty()) {
             port.redirectsLeftOut(rules.leftOut);
         }
-        for (const RulesFile& file : rules.files) {
-            if (writeRulesFile(file) == Flow::Stop) {
-                return Flow::Stop;
-            }
+        if (writeRulesFiles(rules.files) == Flow::Stop) {
+            return Flow::Stop;
+        }
+    }
+    if (inputs.sitemapsOldAddress.isEmpty()) {
+        return Flow::Next;
+    }
+    if (stopAsked()) {
+        return Flow::Stop;
+    }
+    return writeRulesFiles(Sitemaps(inputs.sitemapsOldAddress, inputs.newAddress, redirects));
+}
+
+MoverRun::Flow MoverRun::writeRulesFiles(const QList<RulesFile>& files) {
+    for (const RulesFile& file : files) {
+        if (writeRulesFile(file) == Flow::Stop) {
+            return Flow::Stop;
         }
     }
     return Flow::Next;

@@ -1,7 +1,5 @@
 #include "movers/page_redirects.h"
 
-#include "movers/page_address.h"
-
 #include <QSet>
 
 namespace {
@@ -13,20 +11,18 @@ bool isIndexPage(const QString& name) {
 
 } // namespace
 
-QList<Redirect> PageRedirects(const QString& oldPath, const QString& newAddress,
+QList<Redirect> PageRedirects(const QString& oldPath, const NewAddresses& addresses,
                               const QStringList& pages) {
     QList<Redirect> redirects;
     QSet<QString> foldersRedirected;
     for (const QString& page : pages) {
-        redirects.append({oldPath + page, PageAddress(newAddress, page)});
+        redirects.append({oldPath + page, addresses.of(page)});
         const qsizetype slash = page.lastIndexOf(u'/');
         const QString folder = page.left(slash + 1); // "" or ending in "/"
         if (isIndexPage(page.mid(slash + 1)) && !foldersRedirected.contains(folder)) {
             foldersRedirected.insert(folder);
-            redirects.append(
-                {oldPath + folder, folder.isEmpty()
-                                       ? AddressBase(newAddress)
-                                       : PageAddress(newAddress, folder.chopped(1)) + u'/'});
+            const QString folderPath = folder.isEmpty() ? folder : folder.chopped(1);
+            redirects.append({oldPath + folder, addresses.ofFolder(folderPath, page)});
         }
     }
     return redirects;

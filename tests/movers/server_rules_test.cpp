@@ -93,18 +93,27 @@ TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
 }
 
 // A page redirects from its old path; the first index page of a folder its folder's path too.
+// A move map sends a page to its new place: a path at the new address, encoded name by name, or
+// a full address as given; a folder goes where its index page goes.
 TEST(ServerRules, PagesRedirectFromTheirOldPathsAndTheFirstIndexPageAlsoFromItsFolder) {
-    const QList<Redirect> redirects = PageRedirects(
-        "/old/", "https://new.example/site",
-        {"Index.HTM", "index.html", "a b.htm", "caf\u00E9/x.htm", "caf\u00E9/INDEX.html"});
+    const NewAddresses addresses(
+        "https://new.example/site",
+        {{"a b.htm", "/company/about us.htm"}, {"docs/index.htm", "HTTPS://other.example/d x/"}});
+    const QList<Redirect> redirects =
+        PageRedirects("/old/", addresses,
+                      {"Index.HTM", "index.html", "a b.htm", "caf\u00E9/x.htm",
+                       "caf\u00E9/INDEX.html", "docs/index.htm", "img/logo.png"});
     const QList<std::pair<QString, QString>> expected{
         {"/old/Index.HTM", "https://new.example/site/Index.HTM"},
         {"/old/", "https://new.example/site/"},
         {"/old/index.html", "https://new.example/site/index.html"},
-        {"/old/a b.htm", "https://new.example/site/a%20b.htm"},
+        {"/old/a b.htm", "https://new.example/site/company/about%20us.htm"},
         {"/old/caf\u00E9/x.htm", "https://new.example/site/caf%C3%A9/x.htm"},
         {"/old/caf\u00E9/INDEX.html", "https://new.example/site/caf%C3%A9/INDEX.html"},
         {"/old/caf\u00E9/", "https://new.example/site/caf%C3%A9/"},
+        {"/old/docs/index.htm", "HTTPS://other.example/d%20x/"},
+        {"/old/docs/", "HTTPS://other.example/d%20x/"},
+        {"/old/img/logo.png", "https://new.example/site/img/logo.png"},
     };
     QList<std::pair<QString, QString>> got;
     for (const Redirect& redirect : redirects) {

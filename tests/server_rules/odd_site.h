@@ -17,7 +17,7 @@ const QStringList& OddPages();
 
 // The redirects of the site's pages when the site stood at `oldPath`.
 inline QList<Redirect> OddSiteRedirects(const QString& oldPath) {
-    return PageRedirects(oldPath, kTypedAddress, OddPages());
+    return PageRedirects(oldPath, NewAddresses(kTypedAddress), OddPages());
 }
 
 // The request target a browser sends for a decoded path: each UTF-8 byte but the unreserved

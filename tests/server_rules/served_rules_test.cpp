@@ -149,7 +149,7 @@ TEST(ServedRules, ADeepTreeBreaksNoServer) {
         const QStringList leftOut = sites.leftOut[QStringLiteral("/")].value(server.rulesFile);
         EXPECT_EQ(leftOut,
                   server.program == u"caddy" ? QStringList() : QStringList(u'/' + pages.back()));
-        expectRedirected(running.port, PageRedirects("/", address, pages), leftOut);
+        expectRedirected(running.port, PageRedirects("/", NewAddresses(address), pages), leftOut);
         EXPECT_EQ(Get(running.port, BrowserPath(u'/' + deep + QStringLiteral("style.css"))).status,
                   200);
     }
