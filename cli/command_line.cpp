@@ -154,8 +154,8 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
     if (!parser.isSet(QStringLiteral("address"))) {
         return QStringLiteral("--address URL is missing.");
     }
-    request.address = parser.value(QStringLiteral("address"));
-    if (const QString fault = addressFault(request.address); !fault.isEmpty()) {
+    request.inputs.newAddress = parser.value(QStringLiteral("address"));
+    if (const QString fault = addressFault(request.inputs.newAddress); !fault.isEmpty()) {
         return fault;
     }
     if (request.action == CommandLineAction::Movers) {
@@ -168,11 +168,12 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
             return QStringLiteral("The delay must be a whole number from 0 to 32767, not ") +
                    quoted(delayText) + u'.';
         }
-        request.delay = *delay;
+        request.inputs.delay = *delay;
+        request.inputs.delayGiven = true;
     }
     request.replace = parser.isSet(QStringLiteral("replace"));
-    request.pageExtras = {.keepQuery = parser.isSet(QStringLiteral("keep-query")),
-                          .canonical = parser.isSet(QStringLiteral("canonical"))};
+    request.inputs.pageExtras = {.keepQuery = parser.isSet(QStringLiteral("keep-query")),
+                                 .canonical = parser.isSet(QStringLiteral("canonical"))};
     if (parser.isSet(QStringLiteral("on-error"))) {
         const QString onError = parser.value(QStringLiteral("on-error"));
         if (onError != QStringLiteral("abort") && onError != QStringLiteral("ignore")) {
@@ -240,20 +241,20 @@ QString readOldPath(const QString& given, QString& oldPath) {
 // returns the fault found, if any.
 QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
     if (parser.isSet(QStringLiteral("recursive"))) {
-        request.depth = ListingDepth::WholeTree;
+        request.inputs.depth = ListingDepth::WholeTree;
     }
     if (parser.isSet(QStringLiteral("rules"))) {
         if (const QString fault =
-                readRulesKinds(parser.value(QStringLiteral("rules")), request.rulesKinds);
+                readRulesKinds(parser.value(QStringLiteral("rules")), request.inputs.rulesKinds);
             !fault.isEmpty()) {
             return fault;
         }
     }
     if (parser.isSet(QStringLiteral("old-path"))) {
-        if (request.rulesKinds.isEmpty()) {
+        if (request.inputs.rulesKinds.isEmpty()) {
             return QStringLiteral("--old-path goes only with --rules.");
         }
-        return readOldPath(parser.value(QStringLiteral("old-path")), request.oldPath);
+        return readOldPath(parser.value(QStringLiteral("old-path")), request.inputs.oldPath);
     }
     return {};
 }
@@ -282,7 +283,7 @@ ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOptio
     if (const QString fault = folderFault(positional.front()); !fault.isEmpty()) {
         return refused(fault);
     }
-    request.folder = QDir(positional.front()).absolutePath();
+    request.inputs.siteFolder = QDir(positional.front()).absolutePath();
     return accepted(request);
 }
 

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "movers/mover_pages.h"
-#include "movers/page_listing.h"
-#include "movers/server_rules.h"
+#include "movers/mover_port.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <optional>
 
 // What the command line asks for.
@@ -17,17 +13,16 @@ enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
 // What a run does when one of its steps fails: end there, or go on with the next step.
 enum class OnStepFailure { Abort, Ignore };
 
+// A command line's request: the action, what a mover run reads (the page names are listed
+// when the run starts), and what only the command line has.
 struct CommandLineRequest {
     CommandLineAction action = CommandLineAction::Help;
-    QString folder;  // the site folder, absolute and clean
-    QString address; // the new address, as given
-    std::int16_t delay = 0;
+    // The site folder, absolute and clean; the new address, as given; the delay ("--delay");
+    // the depth ("--recursive"); the rules kinds ("--rules", in the order given, each once); the
+    // old path ("--old-path", ending in "/"); the page extras ("--keep-query", "--canonical").
+    MoverInputs inputs;
     bool replace = false;
     OnStepFailure onStepFailure = OnStepFailure::Abort;
-    ListingDepth depth = ListingDepth::Folder; // WholeTree with "--recursive"
-    QList<ServerRulesKind> rulesKinds;         // "--rules", in the order given, each once
-    QString oldPath = QStringLiteral("/");     // "--old-path", ending in "/"
-    PageExtras pageExtras;                     // "--keep-query", "--canonical"
 };
 
 // A command line read: the request, or the one-line reason why it is unusable.

@@ -162,7 +162,7 @@ TEST_F(CommandLineTest, OldPathIsPercentDecodedOnce) {
         const ParsedCommandLine parsed =
             ParseCommandLine({"zandrift", "--frames", "--address", "http://new.example/", "--rules",
                               "nginx", "--old-path", given, sitePath()});
-        EXPECT_EQ(parsed.request ? parsed.request->oldPath : parsed.usageError, expected);
+        EXPECT_EQ(parsed.request ? parsed.request->inputs.oldPath : parsed.usageError, expected);
     }
 }
 
