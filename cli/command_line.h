@@ -1,14 +1,12 @@
 #pragma once
 
+#include "cli/command_line_options.h"
 #include "movers/mover_port.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <optional>
-
-// What the command line asks for.
-enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
 
 // What a run does when one of its steps fails: end there, or go on with the next step.
 enum class OnStepFailure { Abort, Ignore };
@@ -39,6 +37,3 @@ struct ParsedCommandLine {
 // "--rules" takes kinds of rules files by name, separated by commas; "--old-path" a URL path from
 // "/", percent-decoded once, and only with "--rules". "--delay" takes ASCII digits alone.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
-
-// The usage forms and one line per option, as "--help" prints them.
-QString UsageText();

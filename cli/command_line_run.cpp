@@ -5,6 +5,7 @@
 #include "cli/console.h"
 #include "cli/console_mover_port.h"
 #include "cli/stop_signals.h"
+#include "cli/usage_text.h"
 #include "movers/disk_files.h"
 #include "movers/file_name_text.h"
 #include "movers/mover_kinds.h"
