@@ -10,67 +10,9 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <array>
+#include <span>
 
 namespace {
-
-// The actions an option belongs to, as bits; an action's own option belongs to none.
-enum ActionBits : unsigned {
-    kNone = 0,
-    kMovers = 1,
-    kFrames = 2,
-    kList = 4,
-    kCheck = 8,
-    kRuns = kMovers | kFrames,
-};
-
-// One option of the command line: its name, its value's name in the help, the actions it
-// belongs to and its line of help.
-struct OptionDefinition {
-    const char* name;
-    const char* valueName; // empty for a switch
-    unsigned belongsTo;
-    const char* description;
-};
-
-constexpr std::array<OptionDefinition, 15> kOptions{{
-    {"movers", "", kNone, "Write redirect pages into FOLDER/zandrifts."},
-    {"frames", "", kNone, "Write framed-forwarding pages into FOLDER/framedforward."},
-    {"list", "", kNone, "Print the page files a run would take, one per line."},
-    {"check", "", kNone, "Print the pages not found at the new address; write nothing."},
-    {"address", "URL", kRuns | kCheck,
-     "The site's new address, used as given (no control characters)."},
-    {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
-    {"recursive", "", kRuns | kList | kCheck,
-     "Take the pages of subfolders too (a run mirrors the tree in its output)."},
-    {"rules", "LIST", kRuns, "Server rules files to write too: apache,nginx,caddy,netlify."},
-    {"old-path", "PATH", kRuns, "With --rules: FOLDER's URL path on the old server (/)."},
-    {"replace", "", kRuns,
-     "Replace an existing output folder of plain files (folders: --recursive)."},
-    {"on-error", "abort|ignore", kRuns,
-     "At a failing step end the run (abort, the default) or go on."},
-    {"keep-query", "", kRuns, "A script carries the visitor's ?query and #fragment along."},
-    {"canonical", "", kRuns, "Each page names its new address as its canonical address."},
-    {"help", "", kNone, "Print this help and exit."},
-    {"version", "", kNone, "Print the version and exit."},
-}};
-
-struct ActionOption {
-    const char* name;
-    CommandLineAction action;
-    unsigned bit;
-};
-
-constexpr std::array<ActionOption, 4> kActions{{
-    {"movers", CommandLineAction::Movers, kMovers},
-    {"frames", CommandLineAction::Frames, kFrames},
-    {"list", CommandLineAction::List, kList},
-    {"check", CommandLineAction::Check, kCheck},
-}};
-
-QString optionText(const char* name) {
-    return QStringLiteral("--") + QLatin1String(name);
-}
 
 // A value as it can be quoted in a one-line message: control characters escaped.
 QString quoted(const QString& value) {
@@ -121,16 +63,26 @@ QString repeatedOption(const QStringList& names) {
     return {};
 }
 
-// The options that do not belong to the action.
-QString strayOption(const QCommandLineParser& parser, const ActionOption& action) {
-    for (const OptionDefinition& option : kOptions) {
-        if (option.belongsTo != kNone && (option.belongsTo & action.bit) == 0 &&
+// The options that do not go with the action.
+QString strayOption(const QCommandLineParser& parser, const CommandLineOption& action) {
+    for (const CommandLineOption& option : CommandLineOptions()) {
+        if (!option.action && (option.goesWith & ActionBit(*action.action)) == 0 &&
             parser.isSet(QLatin1String(option.name))) {
-            return optionText(option.name) + QStringLiteral(" does not go with ") +
-                   optionText(action.name) + u'.';
+            return OptionText(option) + QStringLiteral(" does not go with ") + OptionText(action) +
+                   u'.';
         }
     }
     return {};
+}
+
+// "--name VALUE is missing." when the action needs the option and it is not given.
+QString missingOption(const QCommandLineParser& parser, CommandLineAction action,
+                      QStringView name) {
+    const CommandLineOption& option = CommandLineOptionNamed(name);
+    if ((option.neededBy & ActionBit(action)) == 0 || parser.isSet(name.toString())) {
+        return {};
+    }
+    return OptionWithValue(option) + QStringLiteral(" is missing.");
 }
 
 // The delay a "--delay" text gives: ASCII digits alone, so that a script's value is read as
@@ -146,28 +98,29 @@ std::optional<std::int16_t> delayOf(const QString& text) {
 // The options of a run or a check: the address, the delay of redirect pages, and what to do
 // at a failure. Fills `request`; returns the fault found, if any.
 QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
-    if (!parser.isSet(QStringLiteral("address"))) {
-        return QStringLiteral("--address URL is missing.");
-    }
-    request.address = parser.value(QStringLiteral("address"));
-    if (const QString fault = addressFault(request.address); !fault.isEmpty()) {
+    if (const QString fault = missingOption(parser, request.action, u"address"); !fault.isEmpty()) {
         return fault;
     }
-    if (request.action == CommandLineAction::Movers) {
-        if (!parser.isSet(QStringLiteral("delay"))) {
-            return QStringLiteral("--delay N is missing.");
-        }
+    request.inputs.newAddress = parser.value(QStringLiteral("address"));
+    if (const QString fault = addressFault(request.inputs.newAddress); !fault.isEmpty()) {
+        return fault;
+    }
+    if (const QString fault = missingOption(parser, request.action, u"delay"); !fault.isEmpty()) {
+        return fault;
+    }
+    if (parser.isSet(QStringLiteral("delay"))) {
         const QString delayText = parser.value(QStringLiteral("delay"));
         const std::optional<std::int16_t> delay = delayOf(delayText);
         if (!delay) {
             return QStringLiteral("The delay must be a whole number from 0 to 32767, not ") +
                    quoted(delayText) + u'.';
         }
-        request.delay = *delay;
+        request.inputs.delay = *delay;
+        request.inputs.delayGiven = true;
     }
     request.replace = parser.isSet(QStringLiteral("replace"));
-    request.pageExtras = {.keepQuery = parser.isSet(QStringLiteral("keep-query")),
-                          .canonical = parser.isSet(QStringLiteral("canonical"))};
+    request.inputs.pageExtras = {.keepQuery = parser.isSet(QStringLiteral("keep-query")),
+                                 .canonical = parser.isSet(QStringLiteral("canonical"))};
     if (parser.isSet(QStringLiteral("on-error"))) {
         const QString onError = parser.value(QStringLiteral("on-error"));
         if (onError != QStringLiteral("abort") && onError != QStringLiteral("ignore")) {
@@ -235,31 +188,31 @@ QString readOldPath(const QString& given, QString& oldPath) {
 // returns the fault found, if any.
 QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
     if (parser.isSet(QStringLiteral("recursive"))) {
-        request.depth = ListingDepth::WholeTree;
+        request.inputs.depth = ListingDepth::WholeTree;
     }
     if (parser.isSet(QStringLiteral("rules"))) {
         if (const QString fault =
-                readRulesKinds(parser.value(QStringLiteral("rules")), request.rulesKinds);
+                readRulesKinds(parser.value(QStringLiteral("rules")), request.inputs.rulesKinds);
             !fault.isEmpty()) {
             return fault;
         }
     }
     if (parser.isSet(QStringLiteral("old-path"))) {
-        if (request.rulesKinds.isEmpty()) {
+        if (request.inputs.rulesKinds.isEmpty()) {
             return QStringLiteral("--old-path goes only with --rules.");
         }
-        return readOldPath(parser.value(QStringLiteral("old-path")), request.oldPath);
+        return readOldPath(parser.value(QStringLiteral("old-path")), request.inputs.oldPath);
     }
     return {};
 }
 
-ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOption& action) {
+ParsedCommandLine readAction(const QCommandLineParser& parser, const CommandLineOption& action) {
     CommandLineRequest request;
-    request.action = action.action;
+    request.action = *action.action;
     if (const QString fault = strayOption(parser, action); !fault.isEmpty()) {
         return refused(fault);
     }
-    if (action.action != CommandLineAction::List) {
+    if (request.action != CommandLineAction::List) {
         if (const QString fault = readRunOptions(parser, request); !fault.isEmpty()) {
             return refused(fault);
         }
@@ -277,70 +230,39 @@ ParsedCommandLine readAction(const QCommandLineParser& parser, const ActionOptio
     if (const QString fault = folderFault(positional.front()); !fault.isEmpty()) {
         return refused(fault);
     }
-    request.folder = QDir(positional.front()).absolutePath();
+    request.inputs.siteFolder = QDir(positional.front()).absolutePath();
     return accepted(request);
 }
 
 } // namespace
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+    const std::span<const CommandLineOption> options = CommandLineOptions();
     QCommandLineParser parser;
-    for (const OptionDefinition& option : kOptions) {
-        parser.addOption(QCommandLineOption(QLatin1String(option.name),
-                                            QLatin1String(option.description),
-                                            QLatin1String(option.valueName)));
+    for (const CommandLineOption& option : options) {
+        parser.addOption(QCommandLineOption(QLatin1String(option.name), QLatin1String(option.help),
+                                            ValueName(option)));
     }
     if (!parser.parse(arguments)) {
         return refused(parser.errorText());
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        return actionAlone(CommandLineAction::Help);
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        return actionAlone(CommandLineAction::Version);
+    for (const CommandLineOption& option : options) {
+        if (option.alone && parser.isSet(QLatin1String(option.name))) {
+            return actionAlone(*option.action);
+        }
     }
     if (const QString fault = repeatedOption(parser.optionNames()); !fault.isEmpty()) {
         return refused(fault);
     }
-    const auto given = [&parser](const ActionOption& action) {
-        return parser.isSet(QLatin1String(action.name));
+    const auto given = [&parser](const CommandLineOption& option) {
+        return option.action && !option.alone && parser.isSet(QLatin1String(option.name));
     };
-    const auto action = std::find_if(kActions.cbegin(), kActions.cend(), given);
-    if (action == kActions.cend()) {
+    const auto action = std::find_if(options.begin(), options.end(), given);
+    if (action == options.end()) {
         return refused(QStringLiteral("Give one of --movers, --frames, --list and --check."));
     }
-    if (std::count_if(kActions.cbegin(), kActions.cend(), given) > 1) {
+    if (std::count_if(options.begin(), options.end(), given) > 1) {
         return refused(QStringLiteral("Give only one of --movers, --frames, --list and --check."));
     }
     return readAction(parser, *action);
-}
-
-QString UsageText() {
-    QString text = QStringLiteral(
-        "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]\n"
-        "                [--old-path PATH] [--replace] [--on-error abort|ignore]\n"
-        "                [--keep-query] [--canonical] FOLDER\n"
-        "       zandrift --frames --address URL [--recursive] [--rules LIST]\n"
-        "                [--old-path PATH] [--replace] [--on-error abort|ignore]\n"
-        "                [--keep-query] [--canonical] FOLDER\n"
-        "       zandrift --list [--recursive] FOLDER\n"
-        "       zandrift --check --address URL [--recursive] FOLDER\n"
-        "       zandrift --help | --version\n"
-        "Without arguments zandrift opens its window.\n"
-        "\n"
-        "Options:\n");
-    for (const OptionDefinition& option : kOptions) {
-        QString names = optionText(option.name);
-        if (*option.valueName != '\0') {
-            names += u' ' + QLatin1String(option.valueName);
-        }
-        text += QStringLiteral("  ") + names.leftJustified(25) + QLatin1String(option.description) +
-                u'\n';
-    }
-    text += QStringLiteral("\nExit status: 0 when every page was written, 1 when the run ended "
-                           "early, a step failed\nor a rules file left out a redirect, 2 for bad "
-                           "usage, 128 + N when signal N\n"
-                           "stopped the run (130 for Ctrl+C).\nWith --check: 0 when every "
-                           "page was found at the new address, 1 when any was not.");
-    return text;
 }

@@ -1,33 +1,26 @@
 #pragma once
 
-#include "movers/mover_pages.h"
-#include "movers/page_listing.h"
-#include "movers/server_rules.h"
+#include "cli/command_line_options.h"
+#include "movers/mover_port.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <cstdint>
 #include <optional>
-
-// What the command line asks for.
-enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
 
 // What a run does when one of its steps fails: end there, or go on with the next step.
 enum class OnStepFailure { Abort, Ignore };
 
+// A command line's request: the action, what a mover run reads (the page names are listed
+// when the run starts), and what only the command line has.
 struct CommandLineRequest {
     CommandLineAction action = CommandLineAction::Help;
-    QString folder;  // the site folder, absolute and clean
-    QString address; // the new address, as given
-    std::int16_t delay = 0;
+    // The site folder, absolute and clean; the new address, as given; the delay ("--delay");
+    // the depth ("--recursive"); the rules kinds ("--rules", in the order given, each once); the
+    // old path ("--old-path", ending in "/"); the page extras ("--keep-query", "--canonical").
+    MoverInputs inputs;
     bool replace = false;
     OnStepFailure onStepFailure = OnStepFailure::Abort;
-    ListingDepth depth = ListingDepth::Folder; // WholeTree with "--recursive"
-    QList<ServerRulesKind> rulesKinds;         // "--rules", in the order given, each once
-    QString oldPath = QStringLiteral("/");     // "--old-path", ending in "/"
-    PageExtras pageExtras;                     // "--keep-query", "--canonical"
 };
 
 // A command line read: the request, or the one-line reason why it is unusable.
@@ -44,6 +37,3 @@ struct ParsedCommandLine {
 // "--rules" takes kinds of rules files by name, separated by commas; "--old-path" a URL path from
 // "/", percent-decoded once, and only with "--rules". "--delay" takes ASCII digits alone.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
-
-// The usage forms and one line per option, as "--help" prints them.
-QString UsageText();

@@ -5,6 +5,7 @@
 #include "cli/console.h"
 #include "cli/console_mover_port.h"
 #include "cli/stop_signals.h"
+#include "cli/usage_text.h"
 #include "movers/disk_files.h"
 #include "movers/file_name_text.h"
 #include "movers/mover_kinds.h"
@@ -37,11 +38,11 @@ QString summary(qsizetype pagesWritten, const QString& outputFolder,
                 const CommandLineRequest& request, qsizetype redirectsLeftOut) {
     QString text =
         QStringLiteral("Wrote ") + pages(pagesWritten) + QStringLiteral(" to ") + outputFolder;
-    if (request.rulesKinds.isEmpty()) {
+    if (request.inputs.rulesKinds.isEmpty()) {
         return text;
     }
     QStringList files;
-    for (const ServerRulesKind& kind : request.rulesKinds) {
+    for (const ServerRulesKind& kind : request.inputs.rulesKinds) {
         files << kind.fileNames;
     }
     text += QStringLiteral(", with the rules files ") + files.join(QStringLiteral(", "));
@@ -65,12 +66,13 @@ int printed(Console& console) {
 // The page files of the request's folder, or of its whole tree; nothing, and the user told why,
 // when a folder cannot be read to its end.
 std::optional<PageFileList> listedPages(const CommandLineRequest& request, Console& console) {
-    PageFileList pages = ListPageFiles(request.folder, request.depth);
+    PageFileList pages = ListPageFiles(request.inputs.siteFolder, request.inputs.depth);
     if (pages.readError != 0) {
         const QString folder =
             pages.unreadableFolder.isEmpty()
-                ? ReadableText(request.folder)
-                : ReadableText(Module1::AddBackslash(request.folder)) + pages.unreadableFolder;
+                ? ReadableText(request.inputs.siteFolder)
+                : ReadableText(Module1::AddBackslash(request.inputs.siteFolder)) +
+                      pages.unreadableFolder;
         console.tell(folder + QStringLiteral(" cannot be read: ") +
                      QString::fromStdString(std::generic_category().message(pages.readError)) +
                      u'.');
@@ -102,7 +104,7 @@ int checkPages(const CommandLineRequest& request, Console& console) {
     if (!listed->undecodable.isEmpty()) {
         console.tell(UndecodablePagesMessage(listed->undecodable)); // not checked
     }
-    const CheckOutcome outcome = CheckPages(request.address, listed->names, console);
+    const CheckOutcome outcome = CheckPages(request.inputs.newAddress, listed->names, console);
     if (printed(console) != kExitSuccess || outcome.found < outcome.checked) {
         return kExitFailure;
     }
@@ -116,16 +118,8 @@ int writePages(const CommandLineRequest& request, Console& console) {
     if (!listed) {
         return kExitFailure;
     }
-    const QStringList& names = listed->names;
-    const MoverInputs inputs{.siteFolder = request.folder,
-                             .pageNames = names,
-                             .newAddress = request.address,
-                             .delay = request.delay,
-                             .delayGiven = true,
-                             .depth = request.depth,
-                             .rulesKinds = request.rulesKinds,
-                             .oldPath = request.oldPath,
-                             .pageExtras = request.pageExtras};
+    MoverInputs inputs = request.inputs;
+    inputs.pageNames = listed->names;
     const StopSignals stopSignals;
     ConsoleMoverPort port(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;
@@ -142,7 +136,8 @@ int writePages(const CommandLineRequest& request, Console& console) {
     }
     // What is left of a run that ended early: whole pages only.
     const QString left = QString::number(outcome.pagesWritten) + QStringLiteral(" of ") +
-                         pages(names.size()) + QStringLiteral(" written to ") + outputFolder + u'.';
+                         pages(inputs.pageNames.size()) + QStringLiteral(" written to ") +
+                         outputFolder + u'.';
     if (outcome.end == MoverEnd::Stopped) {
         console.tell(QStringLiteral("Stopped: ") + left);
         return kExitSignalBase + stopSignals.signalNumber();

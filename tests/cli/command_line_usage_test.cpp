@@ -1,7 +1,9 @@
 // The arguments the command line takes and refuses: exit status and first line of output;
 // closed standard streams.
 #include "cli/command_line.h"
+#include "cli/usage_text.h"
 #include "command_line_fixture.h"
+#include "movers/server_rules.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -129,6 +131,52 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
               QStringList({".hidden.htm", "A.htm", "a.htm", "b.html", "notes.txt"}));
 }
 
+// "--help" from the option table: for each action the options it needs, the others it takes
+// in brackets and FOLDER, wrapped before column 80; then a line for each option.
+TEST(CommandLineUsage, ComesFromTheOptionTable) {
+    const QStringList lines = UsageText().split(u'\n');
+    EXPECT_EQ(lines.mid(0, 9),
+              QStringList({
+                  "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]",
+                  "                [--old-path PATH] [--replace] [--on-error abort|ignore]",
+                  "                [--keep-query] [--canonical] FOLDER",
+                  "       zandrift --frames --address URL [--recursive] [--rules LIST]",
+                  "                [--old-path PATH] [--replace] [--on-error abort|ignore]",
+                  "                [--keep-query] [--canonical] FOLDER",
+                  "       zandrift --list [--recursive] FOLDER",
+                  "       zandrift --check --address URL [--recursive] FOLDER",
+                  "       zandrift --help | --version",
+              }));
+    for (const char* line : {
+             "  --movers                 Write redirect pages into FOLDER/zandrifts.",
+             "  --address URL            The site's new address, used as given (no control "
+             "characters).",
+             "  --on-error abort|ignore  At a failing step end the run (abort, the default) or go "
+             "on.",
+             "  --version                Print the version and exit.",
+         }) {
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+    }
+}
+
+// The values the completions offer are the values the parser takes: every choice of the table,
+// and for --rules every kind of rules file.
+TEST_F(CommandLineTest, TakesEveryChoiceTheTableOffers) {
+    QStringList kinds;
+    for (const ServerRulesKind& kind : ServerRulesKinds()) {
+        kinds << kind.name;
+    }
+    EXPECT_EQ(Choices(CommandLineOptionNamed(u"rules")), kinds);
+    for (const CommandLineOption& option : CommandLineOptions()) {
+        for (const QString& choice : Choices(option)) {
+            const ParsedCommandLine parsed =
+                ParseCommandLine({"zandrift", "--frames", "--address", "http://new.example/",
+                                  OptionText(option), choice, sitePath()});
+            EXPECT_TRUE(parsed.request) << parsed.usageError.toStdString();
+        }
+    }
+}
+
 // --old-path is decoded once, as an address bar shows a path, then checked as a plain path;
 // a fault quotes it as given.
 TEST_F(CommandLineTest, OldPathIsPercentDecodedOnce) {
@@ -162,7 +210,7 @@ TEST_F(CommandLineTest, OldPathIsPercentDecodedOnce) {
         const ParsedCommandLine parsed =
             ParseCommandLine({"zandrift", "--frames", "--address", "http://new.example/", "--rules",
                               "nginx", "--old-path", given, sitePath()});
-        EXPECT_EQ(parsed.request ? parsed.request->oldPath : parsed.usageError, expected);
+        EXPECT_EQ(parsed.request ? parsed.request->inputs.oldPath : parsed.usageError, expected);
     }
 }
 
