@@ -7,7 +7,7 @@
 namespace {
 
 // The `case` branch of an option that takes a value, on the word after it: its choices (after
-// the last comma, for a list), or nothing.
+// the last comma, for a list), files for a file's path, or nothing.
 QString valueBranch(const CommandLineOption& option) {
     const QString choices = u'\'' + Choices(option).join(u' ') + u'\'';
     QString offer;
@@ -18,6 +18,9 @@ QString valueBranch(const CommandLineOption& option) {
         offer =
             QStringLiteral("mapfile -t COMPREPLY < <(compgen -P \"${cur%\"${cur##*,}\"}\" -W ") +
             choices + QStringLiteral(" -- \"${cur##*,}\"); ");
+    } else if (option.value == OptionValue::File) {
+        offer = QStringLiteral(
+            "compopt -o filenames 2>/dev/null; mapfile -t COMPREPLY < <(compgen -f -- \"$cur\"); ");
     }
     return QStringLiteral("    ") + OptionText(option) + QStringLiteral(") ") + offer +
            QStringLiteral("return ;;\n");

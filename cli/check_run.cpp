@@ -4,7 +4,6 @@
 #include "cli/page_check.h"
 #include "cli/page_file_check.h"
 #include "cli/page_progress.h"
-#include "movers/page_address.h"
 #include "movers/undecodable_names.h"
 
 #include <optional>
@@ -52,24 +51,29 @@ private:
 
 } // namespace
 
-CheckOutcome CheckPages(const QString& address, const QStringList& relativePaths,
+CheckOutcome CheckPages(const NewAddresses& newAddresses, const QStringList& relativePaths,
                         Console& console) {
     QStringList addresses;
     addresses.reserve(relativePaths.size());
-    for (const QString& path : relativePaths) {
-        addresses << PageAddress(address, path);
-    }
-    CheckReport report(relativePaths, addresses, console);
-    const auto take = [&report](qsizetype page, const PageAnswer& answer) {
-        report.take(page, answer);
-    };
-    if (IsWebAddress(address)) {
-        PageCheck(addresses, take).run();
-    } else {
-        for (qsizetype page = 0; page < relativePaths.size(); ++page) {
-            take(page, CheckPageFile(PageFile(address, relativePaths.at(page))));
+    QStringList webAddresses;
+    QList<qsizetype> webPages; // the index of each web address's page
+    for (qsizetype page = 0; page < relativePaths.size(); ++page) {
+        addresses << newAddresses.of(relativePaths.at(page));
+        if (IsWebAddress(addresses.last())) {
+            webAddresses << addresses.last();
+            webPages << page;
         }
     }
+    CheckReport report(relativePaths, addresses, console);
+    for (qsizetype page = 0; page < relativePaths.size(); ++page) {
+        if (!IsWebAddress(addresses.at(page))) {
+            const QString target = newAddresses.relativeTarget(relativePaths.at(page));
+            report.take(page, CheckPageFile(PageFile(newAddresses.base(), target)));
+        }
+    }
+    PageCheck(webAddresses, [&report, &webPages](qsizetype web, const PageAnswer& answer) {
+        report.take(webPages.at(web), answer);
+    }).run();
     console.print(QStringLiteral("%1 of %2 pages found at the new address")
                       .arg(report.found())
                       .arg(relativePaths.size()));

@@ -2,12 +2,15 @@
 
 #include "cli/percent_decoding.h"
 #include "movers/control_characters.h"
+#include "movers/new_addresses.h"
+#include "movers/path_joiners.h"
 #include "movers/undecodable_names.h"
 #include "movers/whole_number.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <algorithm>
 #include <span>
@@ -101,10 +104,13 @@ QString readRunOptions(const QCommandLineParser& parser, CommandLineRequest& req
     if (const QString fault = missingOption(parser, request.action, u"address"); !fault.isEmpty()) {
         return fault;
     }
-    request.inputs.newAddress = parser.value(QStringLiteral("address"));
-    if (const QString fault = addressFault(request.inputs.newAddress); !fault.isEmpty()) {
-        return fault;
+    if (parser.isSet(QStringLiteral("address"))) {
+        request.inputs.newAddress = parser.value(QStringLiteral("address"));
+        if (const QString fault = addressFault(request.inputs.newAddress); !fault.isEmpty()) {
+            return fault;
+        }
     }
+    request.mapFile = parser.value(QStringLiteral("map"));
     if (const QString fault = missingOption(parser, request.action, u"delay"); !fault.isEmpty()) {
         return fault;
     }
@@ -184,26 +190,79 @@ QString readOldPath(const QString& given, QString& oldPath) {
     return {};
 }
 
+// The address "--old-address" gives: a full http: or https: address without a query or a
+// fragment, whose path is the old path. Fills the old path and the sitemaps' old address, both
+// ending in "/"; returns the fault found, if any.
+QString readOldAddress(const QString& given, MoverInputs& inputs) {
+    const QUrl address(given, QUrl::StrictMode);
+    if (!address.isValid() || !IsFullWebAddress(given) || address.host().isEmpty() ||
+        address.hasQuery() || address.hasFragment() || HoldsLineBreakOrControl(given)) {
+        return QStringLiteral("--old-address takes a full http: or https: address without a query "
+                              "or a fragment, not ") +
+               quoted(given) + u'.';
+    }
+    const QString path = address.path(QUrl::FullyEncoded);
+    if (const QString fault =
+            readOldPath(path.isEmpty() ? QStringLiteral("/") : path, inputs.oldPath);
+        !fault.isEmpty()) {
+        return fault;
+    }
+    inputs.sitemapsOldAddress = Module1::AddSlash(given);
+    return {};
+}
+
+// What redirects the run writes: the rules files, the sitemaps, the old path or address, every
+// file or the pages alone. Fills `request`; returns the fault found, if any.
+QString readRedirectOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
+    MoverInputs& inputs = request.inputs;
+    if (parser.isSet(QStringLiteral("rules"))) {
+        if (const QString fault =
+                readRulesKinds(parser.value(QStringLiteral("rules")), inputs.rulesKinds);
+            !fault.isEmpty()) {
+            return fault;
+        }
+    }
+    const bool sitemaps = parser.isSet(QStringLiteral("sitemaps"));
+    const bool redirects = !inputs.rulesKinds.isEmpty() || sitemaps;
+    for (const char* option : {"old-path", "old-address", "every-file"}) {
+        if (parser.isSet(QLatin1String(option)) && !redirects) {
+            return QStringLiteral("--%1 goes only with --rules or --sitemaps.")
+                .arg(QLatin1String(option));
+        }
+    }
+    request.everyFile = parser.isSet(QStringLiteral("every-file"));
+    if (parser.isSet(QStringLiteral("old-path")) && parser.isSet(QStringLiteral("old-address"))) {
+        return QStringLiteral("Give --old-path or --old-address, not both.");
+    }
+    if (parser.isSet(QStringLiteral("old-path"))) {
+        return readOldPath(parser.value(QStringLiteral("old-path")), inputs.oldPath);
+    }
+    if (parser.isSet(QStringLiteral("old-address"))) {
+        if (const QString fault =
+                readOldAddress(parser.value(QStringLiteral("old-address")), inputs);
+            !fault.isEmpty()) {
+            return fault;
+        }
+    }
+    if (sitemaps && inputs.sitemapsOldAddress.isEmpty()) {
+        return QStringLiteral("--sitemaps needs --old-address.");
+    }
+    if (sitemaps && !IsFullWebAddress(inputs.newAddress)) {
+        return QStringLiteral("--sitemaps needs an --address starting with http:// or https://.");
+    }
+    if (!sitemaps) {
+        inputs.sitemapsOldAddress.clear(); // the old address gave the old path alone
+    }
+    return {};
+}
+
 // The rules files and the old path, with the folder's subfolders or without. Fills `request`;
 // returns the fault found, if any.
 QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& request) {
     if (parser.isSet(QStringLiteral("recursive"))) {
         request.inputs.depth = ListingDepth::WholeTree;
     }
-    if (parser.isSet(QStringLiteral("rules"))) {
-        if (const QString fault =
-                readRulesKinds(parser.value(QStringLiteral("rules")), request.inputs.rulesKinds);
-            !fault.isEmpty()) {
-            return fault;
-        }
-    }
-    if (parser.isSet(QStringLiteral("old-path"))) {
-        if (request.inputs.rulesKinds.isEmpty()) {
-            return QStringLiteral("--old-path goes only with --rules.");
-        }
-        return readOldPath(parser.value(QStringLiteral("old-path")), request.inputs.oldPath);
-    }
-    return {};
+    return readRedirectOptions(parser, request);
 }
 
 ParsedCommandLine readAction(const QCommandLineParser& parser, const CommandLineOption& action) {
@@ -212,10 +271,8 @@ ParsedCommandLine readAction(const QCommandLineParser& parser, const CommandLine
     if (const QString fault = strayOption(parser, action); !fault.isEmpty()) {
         return refused(fault);
     }
-    if (request.action != CommandLineAction::List) {
-        if (const QString fault = readRunOptions(parser, request); !fault.isEmpty()) {
-            return refused(fault);
-        }
+    if (const QString fault = readRunOptions(parser, request); !fault.isEmpty()) {
+        return refused(fault);
     }
     if (const QString fault = readTreeOptions(parser, request); !fault.isEmpty()) {
         return refused(fault);

@@ -13,7 +13,7 @@ constexpr ActionSet kRuns = kMovers | kFrames;
 
 // The manual page's texts are roff: "\-" is a hyphen-minus that can be typed, ".I" and ".B"
 // set the next words in italics or bold, ".IR" and ".BR" alternate them with roman.
-constexpr std::array<CommandLineOption, 15> kOptions{{
+constexpr std::array<CommandLineOption, 19> kOptions{{
     {.name = "movers",
      .action = CommandLineAction::Movers,
      .help = "Write redirect pages into FOLDER/zandrifts.",
@@ -67,14 +67,18 @@ page's
 address decoded.
 )roff"},
     {.name = "address",
-     .goesWith = kRuns | kCheck,
+     .goesWith = kRuns | kList | kCheck,
      .neededBy = kRuns | kCheck,
      .value = OptionValue::Text,
      .valueName = "URL",
      .help = "The site's new address, used as given (no control characters).",
      .manual = R"roff(
-The site's new address, used exactly as given; it may not be blank or hold a line break or
-another control character.
+The site's new address, used exactly as given but for its blanks, written
+.IR %20 ;
+it may not be blank or hold a line break or another control character.
+With
+.BR \-\-list ,
+each page's path is followed by a tab and its new address.
 )roff"},
     {.name = "delay",
      .goesWith = kMovers,
@@ -106,6 +110,38 @@ directly inside
 .I FOLDER
 are not entered.
 Each page's new address is the address followed by its relative path.
+)roff"},
+    {.name = "map",
+     .goesWith = kRuns | kList | kCheck,
+     .value = OptionValue::File,
+     .valueName = "FILE",
+     .help = "A CSV of old paths and new places: where renamed pages went.",
+     .manual = R"roff(
+Where pages (with
+.BR \-\-every\-file ,
+files) went when not to the same path at the new address: a CSV file as spreadsheets write
+it (UTF-8, a byte order mark allowed, LF or CRLF line ends, fields in double quotes where
+they hold commas, quotes or line breaks), two fields a row: the old path, relative to
+.I FOLDER
+as
+.B \-\-list \-\-recursive
+prints it (a leading "/" means the same), and the new place, a full
+.B http:
+or
+.B https:
+address used as given, or a path relative to the new address, encoded name by name as the
+pages' names are.
+An optional first row
+.B old,new
+is a header; blank rows are skipped, and so is a row starting with "#" (a page whose name
+starts with "#" is written in quotes).
+Every page and rules file, and
+.BR \-\-check ,
+use the map; a page without a row keeps its path.
+A map that cannot be used (it cannot be read, a quote left open, a row without exactly two
+fields, an old path given twice or not a page of the run, a new place empty or holding a
+control character) stops the run before anything is written, with the file, the line and
+the reason, exit status 2.
 )roff"},
     {.name = "rules",
      .goesWith = kRuns,
@@ -158,6 +194,23 @@ A redirect that a kind cannot hold safely is left out of its file and named on s
 error: what its syntax cannot hold, and what would pass the server's limits (a word of nginx
 longer than 4,095 bytes, a line of Apache longer than 8,191 characters).
 )roff"},
+    {.name = "every-file",
+     .goesWith = kRuns,
+     .help = "With --rules or --sitemaps: every file of the site, not only its pages.",
+     .manual = R"roff(
+With
+.B \-\-rules
+or
+.BR \-\-sitemaps :
+redirect every file of
+.I FOLDER
+(and of its tree with
+.BR \-\-recursive ),
+pictures, documents, style sheets and scripts too, not only the pages; the same files are
+left out as from the listing (hidden files and folders, links to folders, the output
+folders).
+Mover pages are still written for the pages alone.
+)roff"},
     {.name = "old-path",
      .goesWith = kRuns,
      .value = OptionValue::Text,
@@ -175,6 +228,49 @@ is the folder
 .IR "my shop" ,
 and a literal "%" is written
 .IR %25 .
+)roff"},
+    {.name = "old-address",
+     .goesWith = kRuns,
+     .value = OptionValue::Text,
+     .valueName = "URL",
+     .help = "With --rules or --sitemaps: FOLDER's full address on the old site.",
+     .manual = R"roff(
+With
+.B \-\-rules
+or
+.BR \-\-sitemaps :
+the full address at which
+.I FOLDER
+is served today
+.RI ( https://old.example.org/shop/ ),
+an
+.B http:
+or
+.B https:
+address without a query or a fragment; its path is the old path, as
+.B \-\-old\-path
+gives it, which is then not given.
+)roff"},
+    {.name = "sitemaps",
+     .goesWith = kRuns,
+     .help = "With --old-address: write sitemap-old.xml and sitemap-new.xml too.",
+     .manual = R"roff(
+After the pages and rules files, write
+.I sitemap\-old.xml
+(every old address redirected) and
+.I sitemap\-new.xml
+(every new address on the new address's host) into the output folder, for search engines:
+sitemaps protocol 0.9, each address absolute and percent-encoded as a browser sends it.
+Past 50,000 addresses or 50 MB a file, the addresses go into numbered files
+.RI ( sitemap\-old\-1.xml ,
+\&...) and the unnumbered file is their sitemap index.
+Needs
+.B \-\-old\-address
+and an
+.B http:
+or
+.B https:
+.BR \-\-address .
 )roff"},
     {.name = "replace",
      .goesWith = kRuns,

@@ -17,9 +17,9 @@ constexpr ActionSet ActionBit(CommandLineAction action) {
     return 1U << static_cast<unsigned>(action);
 }
 
-// What an option's value is: none (a switch), free text, one of its choices, or its choices
-// separated by commas.
-enum class OptionValue { None, Text, OneOf, ListOf };
+// What an option's value is: none (a switch), free text, a file's path, one of its choices, or
+// its choices separated by commas.
+enum class OptionValue { None, Text, File, OneOf, ListOf };
 
 // One option of the command line: what the parser reads, the line "--help" shows, the text
 // of the manual page and what the shells complete.
@@ -32,7 +32,7 @@ struct CommandLineOption {
     ActionSet goesWith = 0; // the actions it may be given with
     ActionSet neededBy = 0; // the actions it must be given with
     OptionValue value = OptionValue::None;
-    const char* valueName = ""; // of a Text or ListOf value, as the help names it
+    const char* valueName = ""; // of a Text, File or ListOf value, as the help names it
     const char* choices = "";   // of a OneOf or ListOf value, separated by blanks
     const char* help;           // the line of "--help"
     const char* manual;         // the manual page's text, in roff, between line breaks

@@ -4,6 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/console_mover_port.h"
+#include "cli/listed_inputs.h"
 #include "cli/stop_signals.h"
 #include "cli/usage_text.h"
 #include "movers/disk_files.h"
@@ -32,20 +33,23 @@ QString pages(qsizetype count) {
     return counted(count, QStringLiteral("page"), QStringLiteral("pages"));
 }
 
-// "Wrote N pages to OUTPUT", with the rules files written beside them and how many redirects
-// they left out.
+// "Wrote N pages to OUTPUT", with the rules files and sitemaps written beside them and how
+// many redirects they left out.
 QString summary(qsizetype pagesWritten, const QString& outputFolder,
                 const CommandLineRequest& request, qsizetype redirectsLeftOut) {
     QString text =
         QStringLiteral("Wrote ") + pages(pagesWritten) + QStringLiteral(" to ") + outputFolder;
-    if (request.inputs.rulesKinds.isEmpty()) {
-        return text;
-    }
     QStringList files;
     for (const ServerRulesKind& kind : request.inputs.rulesKinds) {
         files << kind.fileNames;
     }
-    text += QStringLiteral(", with the rules files ") + files.join(QStringLiteral(", "));
+    if (!files.isEmpty()) {
+        text += QStringLiteral(", with the rules files ") + files.join(QStringLiteral(", "));
+    }
+    if (!request.inputs.sitemapsOldAddress.isEmpty()) {
+        text += (files.isEmpty() ? QStringLiteral(", with") : QStringLiteral(", and")) +
+                QStringLiteral(" the sitemaps sitemap-old.xml, sitemap-new.xml");
+    }
     if (redirectsLeftOut > 0) {
         text += QStringLiteral(" (") +
                 counted(redirectsLeftOut, QStringLiteral("redirect"), QStringLiteral("redirects")) +
@@ -63,48 +67,30 @@ int printed(Console& console) {
     return kExitFailure;
 }
 
-// The page files of the request's folder, or of its whole tree; nothing, and the user told why,
-// when a folder cannot be read to its end.
-std::optional<PageFileList> listedPages(const CommandLineRequest& request, Console& console) {
-    PageFileList pages = ListPageFiles(request.inputs.siteFolder, request.inputs.depth);
-    if (pages.readError != 0) {
-        const QString folder =
-            pages.unreadableFolder.isEmpty()
-                ? ReadableText(request.inputs.siteFolder)
-                : ReadableText(Module1::AddBackslash(request.inputs.siteFolder)) +
-                      pages.unreadableFolder;
-        console.tell(folder + QStringLiteral(" cannot be read: ") +
-                     QString::fromStdString(std::generic_category().message(pages.readError)) +
-                     u'.');
-        return std::nullopt;
-    }
-    return pages;
-}
-
 int listPages(const CommandLineRequest& request, Console& console) {
-    const std::optional<PageFileList> listed = listedPages(request, console);
-    if (!listed) {
-        return kExitFailure;
+    const ListedInputs listed = ListInputs(request, console);
+    if (listed.exitStatus) {
+        return *listed.exitStatus;
     }
-    const PageFileList& pages = *listed;
-    if (!pages.undecodable.isEmpty()) {
-        console.tell(UndecodablePagesMessage(pages.undecodable));
-    }
-    for (const QString& name : pages.names) {
-        console.print(ReadableText(name));
+    // With an address, each page's new address after a tab, so that a move can be looked over
+    // before anything is written.
+    const bool withAddresses = !request.inputs.newAddress.isEmpty();
+    const NewAddresses addresses(listed.inputs.newAddress, listed.inputs.newPlaces);
+    for (const QString& name : listed.inputs.pageNames) {
+        console.print(withAddresses ? ReadableText(name) + u'\t' + ReadableText(addresses.of(name))
+                                    : ReadableText(name));
     }
     return printed(console);
 }
 
 int checkPages(const CommandLineRequest& request, Console& console) {
-    const std::optional<PageFileList> listed = listedPages(request, console);
-    if (!listed) {
-        return kExitFailure;
+    const ListedInputs listed = ListInputs(request, console);
+    if (listed.exitStatus) {
+        return *listed.exitStatus;
     }
-    if (!listed->undecodable.isEmpty()) {
-        console.tell(UndecodablePagesMessage(listed->undecodable)); // not checked
-    }
-    const CheckOutcome outcome = CheckPages(request.inputs.newAddress, listed->names, console);
+    const CheckOutcome outcome =
+        CheckPages(NewAddresses(listed.inputs.newAddress, listed.inputs.newPlaces),
+                   listed.inputs.pageNames, console);
     if (printed(console) != kExitSuccess || outcome.found < outcome.checked) {
         return kExitFailure;
     }
@@ -114,12 +100,11 @@ int checkPages(const CommandLineRequest& request, Console& console) {
 int writePages(const CommandLineRequest& request, Console& console) {
     const MoverKind kind =
         request.action == CommandLineAction::Movers ? RedirectPages() : FramedForwardPages();
-    const std::optional<PageFileList> listed = listedPages(request, console);
-    if (!listed) {
-        return kExitFailure;
+    const ListedInputs listed = ListInputs(request, console);
+    if (listed.exitStatus) {
+        return *listed.exitStatus;
     }
-    MoverInputs inputs = request.inputs;
-    inputs.pageNames = listed->names;
+    const MoverInputs& inputs = listed.inputs;
     const StopSignals stopSignals;
     ConsoleMoverPort port(console, request, [&stopSignals] { return stopSignals.received(); });
     DiskFiles files;

@@ -36,9 +36,11 @@ QString FishCompletion() {
         "# FOLDER: folders, and no other files.\n"
         "complete -c zandrift -f -a '(__fish_complete_directories (commandline -ct))'\n");
     for (const CommandLineOption& option : CommandLineOptions()) {
-        // -x: the option takes a value, and no file is offered for it.
+        // -x: the option takes a value, and no file is offered for it; -r -F: a file's path.
         text += QStringLiteral("complete -c zandrift -l ") + QLatin1String(option.name) +
-                (option.value == OptionValue::None ? QString() : QStringLiteral(" -x")) +
+                (option.value == OptionValue::None   ? QString()
+                 : option.value == OptionValue::File ? QStringLiteral(" -r -F")
+                                                     : QStringLiteral(" -x")) +
                 arguments(option) + QStringLiteral(" -d ") + quoted(QLatin1String(option.help)) +
                 u'\n';
     }

@@ -27,6 +27,8 @@ QString argumentsWord(const CommandLineOption& option) {
     const QString choices = Choices(option).join(u' ');
     if (option.value == OptionValue::Text) {
         text += u':' + ValueName(option) + QStringLiteral(": ");
+    } else if (option.value == OptionValue::File) {
+        text += u':' + ValueName(option) + QStringLiteral(":_files");
     } else if (option.value == OptionValue::OneOf) {
         text += u':' + ValueName(option) + QStringLiteral(":(") + choices + u')';
     } else if (option.value == OptionValue::ListOf) {

@@ -147,7 +147,10 @@ MoverRun::Flow MoverRun::writeRulesFiles(const MoverInputs& inputs) {
     }
     const QList<Redirect> redirects =
         PageRedirects(inputs.oldPath, addresses, writtenPaths + inputs.otherFiles);
-    const RulesSite site{.oldPath = inputs.oldPath, .outputFolder = outputFolder};
+    RulesSite site{.oldPath = inputs.oldPath, .outputFolder = outputFolder};
+    for (const QString& page : std::as_const(writtenPaths)) {
+        site.pageFolders.insert(page.left(page.lastIndexOf(u'/') + 1));
+    }
     for (const ServerRulesKind& rulesKind : inputs.rulesKinds) {
         if (stopAsked()) {
             return Flow::Stop;

@@ -61,5 +61,9 @@ QByteArray RulesName(const RulesSite& site) {
 
 QString PageFolder(const RulesSite& site, const Redirect& redirect) {
     const QString relative = redirect.oldPath.mid(site.oldPath.size());
-    return relative.left(relative.lastIndexOf(u'/') + 1);
+    QString folder = relative.left(relative.lastIndexOf(u'/') + 1);
+    while (!folder.isEmpty() && !site.pageFolders.contains(folder)) {
+        folder.truncate(folder.lastIndexOf(u'/', folder.size() - 2) + 1);
+    }
+    return folder;
 }

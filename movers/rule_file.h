@@ -24,6 +24,7 @@ QList<Redirect> HeldRedirects(const QList<Redirect>& redirects, const QString& f
 // of one old site can so stand together in one server's configuration.
 QByteArray RulesName(const RulesSite& site);
 
-// The folder of a redirect's page relative to the output folder, "" or ending in "/": where a
-// rules file that stands with the pages holds it.
+// Where a rules file that stands with the pages holds a redirect: the folder of its page or file
+// relative to the output folder, "" or ending in "/", when the output holds pages there; else
+// the nearest folder above it that does, whose rules also act on the folders below it.
 QString PageFolder(const RulesSite& site, const Redirect& redirect);

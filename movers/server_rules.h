@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,10 @@ struct RulesSite {
     QString oldPath = QStringLiteral("/"); // where the site folder is served on the old server;
                                            // every redirect's old path starts with it
     QString outputFolder; // the output folder's path on this computer, where the files go
+    // The folders of the output folder that hold pages, by their paths relative to it ("" or
+    // ending in "/"); the output folder itself always. A rules file that stands with the pages
+    // goes into one of them.
+    QSet<QString> pageFolders = {QString()};
 };
 
 // A redirect that a file cannot hold safely, and why.

@@ -49,7 +49,7 @@ MovedSite MoveOddSite(const QString& folder, const QString& oldPath) {
 }
 
 MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
-                   const QString& address) {
+                   const QString& address, const QStringList& options) {
     for (const QString& page : pages) {
         WriteFile(folder + u'/' + page, "<html><head><title>An old page</title></head></html>\n");
     }
@@ -58,6 +58,7 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
     if (oldPath != u"/") {
         arguments << QStringLiteral("--old-path") << oldPath;
     }
+    arguments << options;
     const QString home = folder + QStringLiteral("-home");
     QDir().mkpath(home);
     const ProgramResult result = RunZandrift(arguments << folder, home);
@@ -72,13 +73,43 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
     }
     // Exit status 1 says that a redirect was left out.
     EXPECT_EQ(result.exitCode, result.errLines().isEmpty() ? 0 : 1) << result.err.toStdString();
-    EXPECT_EQ(result.outLines(),
-              QStringList(QStringLiteral("Wrote %1 pages to %2, with the rules files .htaccess, "
-                                         "redirects.apache.conf, redirects.apache.map, "
-                                         "redirects.nginx, redirects.caddy, _redirects (%3 "
-                                         "redirects left out)")
-                              .arg(pages.size())
-                              .arg(moved.output)
-                              .arg(result.errLines().size())));
+    QString summary = QStringLiteral("Wrote %1 pages to %2, with the rules files .htaccess, "
+                                     "redirects.apache.conf, redirects.apache.map, "
+                                     "redirects.nginx, redirects.caddy, _redirects")
+                          .arg(pages.filter(QStringLiteral(".htm"), Qt::CaseInsensitive).size())
+                          .arg(moved.output);
+    if (options.contains(QStringLiteral("--sitemaps"))) {
+        summary += QStringLiteral(", and the sitemaps sitemap-old.xml, sitemap-new.xml");
+    }
+    if (!result.errLines().isEmpty()) {
+        summary += QStringLiteral(" (%1 redirects left out)").arg(result.errLines().size());
+    }
+    EXPECT_EQ(result.outLines(), QStringList(summary));
     return moved;
+}
+
+const RenamedSite& TheRenamedSite() {
+    static const RenamedSite site{
+        .pages = {"index.htm", "about_us.htm", "docs/old page.htm", "docs/index.html", "keep.htm"},
+        .files = {"files/a&b r\u00E9sum\u00E9 (1).pdf", "img/logo (1).png", "style.css"},
+        .places = {{"about_us.htm", "company/about us.html"},
+                   {"docs/old page.htm", "https://other.example/moved page"},
+                   {"docs/index.html", "/company/"},
+                   {"img/logo (1).png", "images/logo.png"}}};
+    return site;
+}
+
+QStringList RenamedSite::options(const QString& folder) const {
+    QString map = QStringLiteral("old,new\n");
+    for (auto place = places.cbegin(); place != places.cend(); ++place) {
+        map +=
+            u'"' + place.key() + QStringLiteral("\",\"") + place.value() + QStringLiteral("\"\n");
+    }
+    const QString path = folder + QStringLiteral("/moves.csv");
+    WriteFile(path, map.toUtf8());
+    return {"--every-file", "--map", path, "--old-address", "http://old.example/", "--sitemaps"};
+}
+
+QList<Redirect> RenamedSite::redirects() const {
+    return PageRedirects("/", NewAddresses(kTypedAddress, places), pages + files);
 }

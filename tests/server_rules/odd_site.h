@@ -2,6 +2,7 @@
 
 #include "movers/page_redirects.h"
 
+#include <QHash>
 #include <QMap>
 #include <QStringList>
 #include <QUrl>
@@ -34,10 +35,26 @@ struct MovedSite {
 
 // Makes the site folder `folder` with a page for every one of `pages` (relative paths) and runs
 // the real program on it as a webmaster would: "zandrift --movers --recursive --rules
-// apache,nginx,caddy,netlify [--old-path PATH] --address ADDRESS --delay 0 FOLDER", the old
-// path given unless it is "/". Expects a run that wrote every page and every rules file, and
-// named on standard error each redirect a file left out, with exit status 1 when it did.
+// apache,nginx,caddy,netlify [--old-path PATH] OPTIONS --address ADDRESS --delay 0 FOLDER", the
+// old path given unless it is "/". Expects a run that wrote every page (a name holding ".htm")
+// and every rules file, and named on standard error each redirect a file left out, with exit
+// status 1 when it did.
 MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
-                   const QString& address = kTypedAddress);
+                   const QString& address = kTypedAddress, const QStringList& options = {});
 // MoveSite of the table's pages.
 MovedSite MoveOddSite(const QString& folder, const QString& oldPath);
+
+// A site moved as sites move: pages renamed and merged into other folders, one moved to another
+// host, a picture and a document of odd names among its other files, all in a move map.
+struct RenamedSite {
+    QStringList pages;
+    QStringList files; // besides the pages
+    QHash<QString, QString> places;
+
+    // Writes the move map into `folder` and gives the options of a run that uses it, redirects
+    // every file and writes the sitemaps of the old address "http://old.example/".
+    QStringList options(const QString& folder) const;
+    // The redirects its rules must hold when it is served at the root.
+    QList<Redirect> redirects() const;
+};
+const RenamedSite& TheRenamedSite();

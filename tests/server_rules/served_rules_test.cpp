@@ -9,7 +9,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +37,7 @@ const Server caddy{"caddy", &ConfigureCaddy, "redirects.caddy"};
 class ServedSites {
 public:
     ServedSites(const QStringList& pages, const QStringList& oldPaths, const QString& rulesFile,
-                const QString& address = kTypedAddress) {
+                const QString& address = kTypedAddress, const QStringList& options = {}) {
         EXPECT_TRUE(folder.isValid());
         // Readable by the unprivileged user a server started by root serves as.
         QFile::setPermissions(folder.path(), QFile::permissions(folder.path()) | QFile::ReadOther |
@@ -44,7 +47,7 @@ public:
         for (qsizetype at = 0; at < oldPaths.size(); ++at) {
             const QString& oldPath = oldPaths[at];
             const MovedSite moved = MoveSite(folder.filePath(QStringLiteral("site%1").arg(at)),
-                                             pages, oldPath, address);
+                                             pages, oldPath, address, options);
             if (at == 0) {
                 site.root = moved.output;
             } else {
@@ -69,6 +72,21 @@ public:
     }                                                                                              \
     const RunningServer running(program, (server).configure, (sites).site);                        \
     ASSERT_NE(running.port, 0) << running.failure.toStdString()
+
+// The addresses a sitemap file names, in order.
+QStringList SitemapAddresses(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    QStringList addresses;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"loc") {
+            addresses << xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    return addresses;
+}
 
 // Each old path, as a browser requests it, is answered 301 with exactly its new address, and
 // the query string kept; unless the rules file named it as left out, when it is not redirected.
@@ -152,5 +170,57 @@ TEST(ServedRules, ADeepTreeBreaksNoServer) {
         expectRedirected(running.port, PageRedirects("/", NewAddresses(address), pages), leftOut);
         EXPECT_EQ(Get(running.port, BrowserPath(u'/' + deep + QStringLiteral("style.css"))).status,
                   200);
+    }
+}
+
+// A site moved as sites move: pages renamed and merged into other folders, one moved to another
+// host, a picture and a document of odd names redirected with every file; each server follows
+// the move map, and the sitemaps hold exactly the old and the new addresses.
+TEST(ServedRules, AMovedSitesRenamedPagesAndOtherFilesFollowTheMoveMap) {
+    const RenamedSite& renamed = TheRenamedSite();
+    QTemporaryDir mapFolder;
+    const QStringList options = renamed.options(mapFolder.path());
+    const QStringList pages = renamed.pages + renamed.files;
+    const QList<Redirect> redirects = renamed.redirects();
+    for (const Server& server : {apacheHtaccess, apacheServer, nginx, caddy}) {
+        SCOPED_TRACE(server.rulesFile.toStdString());
+        const ServedSites sites(pages, {QStringLiteral("/")}, server.rulesFile, kTypedAddress,
+                                options);
+        EXPECT_EQ(sites.leftOut[QStringLiteral("/")], (QMap<QString, QStringList>()));
+        START_SERVER(running, server, sites);
+        expectRedirected(running.port, redirects, {});
+    }
+
+    // The old sitemap names every old path at the old address, the new one every new address
+    // but the one on another host, each once; both well-formed as xmllint reads them.
+    const ServedSites sites(pages, {QStringLiteral("/")}, {}, kTypedAddress, options);
+    QStringList oldPaths;
+    for (const QString& address : SitemapAddresses(sites.site.root + "/sitemap-old.xml")) {
+        const QUrl url(address, QUrl::StrictMode);
+        EXPECT_EQ(url.adjusted(QUrl::RemovePath).toString(), QStringLiteral("http://old.example"));
+        oldPaths << url.path();
+    }
+    QStringList expectedOldPaths;
+    QStringList newAddresses;
+    for (const Redirect& redirect : redirects) {
+        expectedOldPaths << redirect.oldPath;
+        if (!redirect.newAddress.startsWith(QStringLiteral("https://other.example"))) {
+            newAddresses << redirect.newAddress;
+        }
+    }
+    newAddresses.removeDuplicates();
+    QStringList newSitemap = SitemapAddresses(sites.site.root + "/sitemap-new.xml");
+    for (QStringList* list : {&oldPaths, &expectedOldPaths, &newAddresses, &newSitemap}) {
+        list->sort(); // in the listing's order, not the test's
+    }
+    EXPECT_EQ(oldPaths, expectedOldPaths);
+    EXPECT_EQ(newSitemap, newAddresses);
+    const QString xmllint = InstalledProgram(QStringLiteral("xmllint"));
+    if (xmllint.isEmpty()) {
+        GTEST_SKIP() << "xmllint is not installed";
+    }
+    for (const char* name : {"/sitemap-old.xml", "/sitemap-new.xml"}) {
+        EXPECT_EQ(QProcess::execute(xmllint, {"--noout", sites.site.root + QLatin1String(name)}), 0)
+            << name;
     }
 }
