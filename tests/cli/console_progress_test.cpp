@@ -125,7 +125,8 @@ TEST(ConsoleProgress, OfACheckIsClearedBeforeEachLineOfAPageNotFound) {
     page.close();
     ConsoleOnBuffers on(true);
 
-    const CheckOutcome outcome = CheckPages(newSite.path(), {"a.htm", "gone.htm"}, on.console);
+    const CheckOutcome outcome =
+        CheckPages(NewAddresses(newSite.path()), {"a.htm", "gone.htm"}, on.console);
 
     EXPECT_EQ(outcome.found, 1);
     EXPECT_EQ(outcome.checked, 2);
