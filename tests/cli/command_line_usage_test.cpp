@@ -44,7 +44,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     std::vector<Case> cases{
         {{"--help"},
          0,
-         "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]"},
+         "Usage: zandrift --movers --address URL --delay N [--recursive] [--map FILE]"},
         {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
         {{"--bogus", site}, 2, "Unknown option 'bogus'."},
         {{"--frames", "--address"}, 2, "Missing value after '--address'."},
@@ -94,7 +94,30 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
         {{"--frames", "--address", url, "--rules", "", site}, 2, badRules + "not ''."},
         {{"--frames", "--address", url, "--old-path", "/old/", site},
          2,
-         "--old-path goes only with --rules."},
+         "--old-path goes only with --rules or --sitemaps."},
+        {{"--frames", "--address", url, "--every-file", site},
+         2,
+         "--every-file goes only with --rules or --sitemaps."},
+        {{"--frames", "--address", url, "--rules", "nginx", "--old-path", "/a/", "--old-address",
+          "http://old.example/a/", site},
+         2,
+         "Give --old-path or --old-address, not both."},
+        {{"--frames", "--address", url, "--rules", "nginx", "--old-address", "/a/", site},
+         2,
+         "--old-address takes a full http: or https: address without a query or a fragment, not "
+         "'/a/'."},
+        {{"--frames", "--address", url, "--rules", "nginx", "--old-address",
+          "http://old.example/a/?x=1", site},
+         2,
+         "--old-address takes a full http: or https: address without a query or a fragment, not "
+         "'http://old.example/a/?x=1'."},
+        {{"--frames", "--address", url, "--sitemaps", site}, 2, "--sitemaps needs --old-address."},
+        {{"--frames", "--address", "/srv/new/", "--sitemaps", "--old-address",
+          "http://old.example/", site},
+         2,
+         "--sitemaps needs an --address starting with http:// or https://."},
+        {{"--list", "--every-file", site}, 2, "--every-file does not go with --list."},
+        {{"--list", "--address", url, site}, 0, "A.htm\thttp://new.example/A.htm"},
         {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "old/", site},
          2,
          badOldPath + "not 'old/'."},
@@ -135,18 +158,21 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
 // in brackets and FOLDER, wrapped before column 80; then a line for each option.
 TEST(CommandLineUsage, ComesFromTheOptionTable) {
     const QStringList lines = UsageText().split(u'\n');
-    EXPECT_EQ(lines.mid(0, 9),
-              QStringList({
-                  "Usage: zandrift --movers --address URL --delay N [--recursive] [--rules LIST]",
-                  "                [--old-path PATH] [--replace] [--on-error abort|ignore]",
-                  "                [--keep-query] [--canonical] FOLDER",
-                  "       zandrift --frames --address URL [--recursive] [--rules LIST]",
-                  "                [--old-path PATH] [--replace] [--on-error abort|ignore]",
-                  "                [--keep-query] [--canonical] FOLDER",
-                  "       zandrift --list [--recursive] FOLDER",
-                  "       zandrift --check --address URL [--recursive] FOLDER",
-                  "       zandrift --help | --version",
-              }));
+    EXPECT_EQ(
+        lines.mid(0, 11),
+        QStringList({
+            "Usage: zandrift --movers --address URL --delay N [--recursive] [--map FILE]",
+            "                [--rules LIST] [--every-file] [--old-path PATH]",
+            "                [--old-address URL] [--sitemaps] [--replace]",
+            "                [--on-error abort|ignore] [--keep-query] [--canonical] FOLDER",
+            "       zandrift --frames --address URL [--recursive] [--map FILE] [--rules LIST]",
+            "                [--every-file] [--old-path PATH] [--old-address URL]",
+            "                [--sitemaps] [--replace] [--on-error abort|ignore]",
+            "                [--keep-query] [--canonical] FOLDER",
+            "       zandrift --list [--address URL] [--recursive] [--map FILE] FOLDER",
+            "       zandrift --check --address URL [--recursive] [--map FILE] FOLDER",
+            "       zandrift --help | --version",
+        }));
     for (const char* line : {
              "  --movers                 Write redirect pages into FOLDER/zandrifts.",
              "  --address URL            The site's new address, used as given (no control "
