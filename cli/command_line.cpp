@@ -42,7 +42,8 @@ constexpr std::array<OptionDefinition, 15> kOptions{{
     {"delay", "N", kMovers, "Seconds before a redirect page moves on: a whole number 0..32767."},
     {"recursive", "", kRuns | kList | kCheck,
      "Take the pages of subfolders too (a run mirrors the tree in its output)."},
-    {"rules", "LIST", kRuns, "Server rules files to write too: apache,nginx,caddy,netlify."},
+    {"rules", "LIST", kRuns,
+     "Server rules files to write too: apache,nginx,caddy,netlify,firebase,vercel."},
     {"old-path", "PATH", kRuns, "With --rules: FOLDER's URL path on the old server (/)."},
     {"replace", "", kRuns,
      "Replace an existing output folder of plain files (folders: --recursive)."},
@@ -193,8 +194,13 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
             std::find_if(known.cbegin(), known.cend(),
                          [&](const ServerRulesKind& each) { return each.name == name; });
         if (kind == known.cend()) {
-            return QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by "
-                                  "commas, not ") +
+            QStringList names;
+            for (const ServerRulesKind& each : known) {
+                names << each.name;
+            }
+            return QStringLiteral("--rules takes %1 and %2, separated by commas, not ")
+                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")),
+                            names.back()) +
                    quoted(name) + u'.';
         }
         if (std::none_of(kinds.cbegin(), kinds.cend(),
