@@ -135,7 +135,8 @@ void CheckPages(Meter& meter, const std::string& site, int port) {
     Console console(output, output, false);
     CheckOutcome outcome;
     meter.measure([&] {
-        outcome = ::CheckPages(QStringLiteral("http://127.0.0.1:%1/").arg(port), names, console);
+        outcome = ::CheckPages(NewAddresses(QStringLiteral("http://127.0.0.1:%1/").arg(port)),
+                               names, console);
     });
     if (outcome.found != names.size()) {
         std::fprintf(stderr, "the check found %lld of %lld pages:\n%s", qlonglong(outcome.found),

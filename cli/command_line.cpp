@@ -147,8 +147,10 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
             std::find_if(known.cbegin(), known.cend(),
                          [&](const ServerRulesKind& each) { return each.name == name; });
         if (kind == known.cend()) {
-            return QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by "
-                                  "commas, not ") +
+            const QStringList names = Choices(CommandLineOptionNamed(u"rules"));
+            return QStringLiteral("--rules takes %1 and %2, separated by commas, not ")
+                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")),
+                            names.back()) +
                    quoted(name) + u'.';
         }
         if (std::none_of(kinds.cbegin(), kinds.cend(),

@@ -147,8 +147,8 @@ the reason, exit status 2.
      .goesWith = kRuns,
      .value = OptionValue::ListOf,
      .valueName = "LIST",
-     .choices = "apache nginx caddy netlify",
-     .help = "Server rules files to write too: apache,nginx,caddy,netlify.",
+     .choices = "apache nginx caddy netlify firebase vercel",
+     .help = "Server rules files to write too: apache,nginx,caddy,netlify,firebase,vercel.",
      .manual = R"roff(
 After the pages, write one rules file of each kind in
 .IR LIST ,
@@ -180,7 +180,16 @@ writes
 .B netlify
 writes
 .I _redirects
-(deploy it at the site's root).
+(deploy it at the site's root),
+.B firebase
+writes
+.I firebase.json
+(merge its redirects list into the hosting part of the project's firebase.json; Firebase
+answers 301),
+.B vercel
+writes
+.I vercel.json
+(merge its redirects list into the project's vercel.json; Vercel answers 308).
 Every page written is redirected from its old path to its new address, with the visitor's
 query string; an index page
 .RI ( index.htm
@@ -192,7 +201,8 @@ The files of several folders of one old site, each run with its
 can be read by one site block.
 A redirect that a kind cannot hold safely is left out of its file and named on standard
 error: what its syntax cannot hold, and what would pass the server's limits (a word of nginx
-longer than 4,095 bytes, a line of Apache longer than 8,191 characters).
+longer than 4,095 bytes, a line of Apache longer than 8,191 characters, more than 2,048
+redirects for Vercel or 1,000 for Firebase).
 )roff"},
     {.name = "every-file",
      .goesWith = kRuns,

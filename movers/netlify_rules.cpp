@@ -20,27 +20,11 @@ QByteArray percentEncoded(QChar c) {
     return encoded;
 }
 
-// Where the path of an address begins: after "scheme://host:port", or at its start.
-qsizetype pathStart(const QString& address) {
-    for (const QLatin1StringView scheme :
-         {QLatin1StringView("http://"), QLatin1StringView("https://")}) {
-        if (address.startsWith(scheme, Qt::CaseInsensitive)) {
-            for (qsizetype i = scheme.size(); i < address.size(); ++i) {
-                if (address[i] == u'/' || address[i] == u'?' || address[i] == u'#') {
-                    return i;
-                }
-            }
-            return address.size();
-        }
-    }
-    return 0;
-}
-
 // The new address with white space percent-encoded (the line is split at any of it, as
 // JavaScript's "\s" knows it), and ":" in its path and query too, where ":name" would be read
 // as a placeholder. Every other character is kept whole, a pair of surrogates too.
 QByteArray destination(const QString& address) {
-    const qsizetype path = pathStart(address);
+    const qsizetype path = AddressPathStart(address);
     QString out;
     for (qsizetype i = 0; i < address.size(); ++i) {
         const QChar c = address[i];

@@ -32,13 +32,17 @@ QString reasonAllKindsLeaveOut(const Redirect& redirect, const QSet<QString>& pa
 } // namespace
 
 QList<Redirect> HeldRedirects(const QList<Redirect>& redirects, const QString& file,
-                              const CannotHold& cannotHold, QList<LeftOutRedirect>& leftOut) {
+                              const CannotHold& cannotHold, QList<LeftOutRedirect>& leftOut,
+                              const RedirectLimit& limit) {
     QList<Redirect> held;
     QSet<QString> pathsHeld;
     for (const Redirect& redirect : redirects) {
         QString reason = reasonAllKindsLeaveOut(redirect, pathsHeld);
         if (reason.isEmpty() && cannotHold) {
             reason = cannotHold(redirect);
+        }
+        if (reason.isEmpty() && limit.most >= 0 && held.size() >= limit.most) {
+            reason = limit.reason;
         }
         if (!reason.isEmpty()) {
             leftOut.append({.file = file, .oldPath = redirect.oldPath, .reason = reason});
@@ -48,6 +52,21 @@ QList<Redirect> HeldRedirects(const QList<Redirect>& redirects, const QString& f
         held.append(redirect);
     }
     return held;
+}
+
+qsizetype AddressPathStart(const QString& address) {
+    for (const QLatin1StringView scheme :
+         {QLatin1StringView("http://"), QLatin1StringView("https://")}) {
+        if (address.startsWith(scheme, Qt::CaseInsensitive)) {
+            for (qsizetype i = scheme.size(); i < address.size(); ++i) {
+                if (address[i] == u'/' || address[i] == u'?' || address[i] == u'#') {
+                    return i;
+                }
+            }
+            return address.size();
+        }
+    }
+    return 0;
 }
 
 QByteArray RulesName(const RulesSite& site) {

@@ -17,6 +17,12 @@ const QList<ServerRulesKind>& ServerRulesKinds() {
         {.name = QStringLiteral("netlify"),
          .fileNames = {QStringLiteral("_redirects")},
          .write = &NetlifyRules},
+        {.name = QStringLiteral("firebase"),
+         .fileNames = {QStringLiteral("firebase.json")},
+         .write = &FirebaseRules},
+        {.name = QStringLiteral("vercel"),
+         .fileNames = {QStringLiteral("vercel.json")},
+         .write = &VercelRules},
     };
     return kinds;
 }

@@ -53,7 +53,7 @@ using ServerRulesWriter = ServerRules (*)(const RulesSite&, const QList<Redirect
 
 // One kind of rules files.
 struct ServerRulesKind {
-    QString name;          // as the user names it: "apache", "nginx", "caddy", "netlify"
+    QString name;          // as the user names it: "apache", "nginx", "caddy", "netlify", ...
     QStringList fileNames; // the names of the files it writes
     ServerRulesWriter write = nullptr;
 };
@@ -67,7 +67,7 @@ bool IsPlainUrlPath(const QString& path);
 // "<rules file> leaves out <old path>: <reason>."
 QString LeftOutRedirectMessage(const LeftOutRedirect& leftOut);
 
-// The four kinds, in the order above.
+// The kinds, in the order below.
 const QList<ServerRulesKind>& ServerRulesKinds();
 
 // Apache: a ".htaccess" in every folder with redirects, holding that folder's own (mod_rewrite,
@@ -81,3 +81,9 @@ ServerRules NginxRules(const RulesSite& site, const QList<Redirect>& redirects);
 ServerRules CaddyRules(const RulesSite& site, const QList<Redirect>& redirects);
 // Netlify "_redirects": forced rules with percent-encoded paths.
 ServerRules NetlifyRules(const RulesSite& site, const QList<Redirect>& redirects);
+// Firebase "firebase.json": the "redirects" of its "hosting", each source a glob, to merge into
+// the site's own firebase.json.
+ServerRules FirebaseRules(const RulesSite& site, const QList<Redirect>& redirects);
+// Vercel "vercel.json": its "redirects", each source a path-to-regexp pattern, to merge into the
+// site's own vercel.json.
+ServerRules VercelRules(const RulesSite& site, const QList<Redirect>& redirects);

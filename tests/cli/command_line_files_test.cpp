@@ -119,7 +119,7 @@ TEST_P(ShellCompletion, OffersWhatEachPlaceTakes) {
     const std::pair<QStringList, QStringList> cases[] = {
         {{"--re"}, {"--recursive", "--replace"}},
         {{"--on-error", ""}, {"abort", "ignore"}},
-        {{"--rules", ""}, {"apache", "caddy", "netlify", "nginx"}},
+        {{"--rules", ""}, {"apache", "caddy", "firebase", "netlify", "nginx", "vercel"}},
         {{"--rules", "nginx,c"}, {"nginx,caddy"}},
         {{"--address", ""}, {}},
         {{"--movers", "--delay", ""}, {}},

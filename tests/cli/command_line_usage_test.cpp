@@ -37,7 +37,8 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
         QStringLiteral("Give only one of --movers, --frames, --list and --check.");
     const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
     const QString badRules =
-        QStringLiteral("--rules takes apache, nginx, caddy and netlify, separated by commas, ");
+        QStringLiteral("--rules takes apache, nginx, caddy, netlify, firebase and vercel, "
+                       "separated by commas, ");
     const QString badOldPath = QStringLiteral(
         "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, ");
 

@@ -2,13 +2,16 @@
 #include "movers/server_rules.h"
 #include "support/qstring_printer.h"
 
+#include <QJsonDocument>
 #include <QMap>
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QStringList everyKind{"apache", "nginx", "caddy", "netlify"};
+const QStringList everyKind{"apache", "nginx", "caddy", "netlify", "firebase", "vercel"};
 const RulesSite site{.oldPath = "/", .outputFolder = "/srv/site/zandrifts"};
 
 struct OddRedirect {
@@ -35,10 +38,21 @@ const QList<OddRedirect> oddRedirects{
     {{"no-slash.htm", "https://new.example/no-slash.htm"}, everyKind},
     {{"/q.htm", "https://new.example/again.htm"}, everyKind},
     {{"/.netlify/functions.htm", "https://new.example/f.htm"}, {"netlify"}},
+    {{"/__/auth.htm", "https://new.example/f.htm"}, {"firebase"}},
+    // Firebase sends the destination decoded and encoded again, with the query string after it.
+    {{"/hash.htm", "https://new.example/a%23b.htm"}, {"firebase"}},
+    {{"/percent.htm", "https://new.example/100%.htm"}, {"firebase"}},
+    {{"/latin1.htm", "https://new.example/caf%E9.htm"}, {"firebase"}},
+    {{"/fragment.htm", "https://new.example/a.htm#top"}, {"firebase"}},
+    {{"/placeholder.htm", "https://new.example/:id/a.htm"}, {"firebase"}},
     {{"/docs/", "/new/docs/"}, {}},
-    // nginx reads words of up to 4,095 bytes, Apache lines of up to 8,191 characters.
+    // nginx reads words of up to 4,095 bytes, Apache lines of up to 8,191 characters, Vercel
+    // sources and destinations of up to 4,096 characters, superstatic globs of up to 65,536.
     {{"/" + QString(4090, u'a') + ".htm", "https://new.example/a.htm"}, {"nginx"}},
-    {{"/long.htm", "https://new.example/" + QString(8200, u'b')}, {"apache", "nginx"}},
+    {{"/" + QString(420, QChar(0xE9)) + ".htm", "https://new.example/a.htm"}, {"vercel"}},
+    {{"/" + QString(8000, u'!') + ".htm", "https://new.example/a.htm"},
+     {"apache", "nginx", "firebase", "vercel"}},
+    {{"/long.htm", "https://new.example/" + QString(8200, u'b')}, {"apache", "nginx", "vercel"}},
 };
 
 // The files of a kind, each by its path.
@@ -53,7 +67,8 @@ QMap<QString, QByteArray> filesOf(const ServerRules& rules) {
 } // namespace
 
 // What a kind cannot hold is named and left out whole: its files are the files of the others
-// alone, each with its comment line first and LF line ends.
+// alone, each with its comment line first (a JSON file is an object, as JSON has no comments)
+// and LF line ends.
 TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
     QList<Redirect> all;
     for (const OddRedirect& odd : oddRedirects) {
@@ -83,12 +98,32 @@ TEST(ServerRules, EachKindLeavesOutWhatItCannotHoldAndNothingElse) {
         }
         EXPECT_EQ(filesOf(rules), filesOf(kind.write(site, kept)));
         for (const RulesFile& file : rules.files) {
-            EXPECT_TRUE(file.bytes.startsWith("# ")) << file.path.toStdString();
+            if (file.path.endsWith(u".json")) {
+                EXPECT_TRUE(QJsonDocument::fromJson(file.bytes).isObject()) << file.bytes.data();
+            } else {
+                EXPECT_TRUE(file.bytes.startsWith("# ")) << file.path.toStdString();
+            }
             EXPECT_TRUE(file.bytes.endsWith('\n'));
             EXPECT_FALSE(file.bytes.contains('\r'));
             // Read as an environment variable before anything else.
             EXPECT_FALSE(kind.name == u"caddy" && file.bytes.contains("{$"));
         }
+    }
+}
+
+// Past the number of redirects its host takes, a file holds the first ones and names each of
+// the others, with the limit.
+TEST(ServerRules, FirebaseAndVercelLeaveOutTheRedirectsPastTheirHostsLimits) {
+    QList<Redirect> many;
+    for (int page = 0; page < 2050; ++page) {
+        many << Redirect{QStringLiteral("/%1.htm").arg(page), "https://new.example/a.htm"};
+    }
+    for (const auto& [write, most, limit] :
+         {std::tuple(&FirebaseRules, 1000, "1,000"), std::tuple(&VercelRules, 2048, "2,048")}) {
+        const QList<LeftOutRedirect> leftOut = write(site, many).leftOut;
+        ASSERT_EQ(leftOut.size(), many.size() - most) << limit;
+        EXPECT_EQ(leftOut.front().oldPath, many[most].oldPath);
+        EXPECT_TRUE(leftOut.back().reason.contains(QLatin1StringView(limit)));
     }
 }
 

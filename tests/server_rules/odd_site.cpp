@@ -27,6 +27,7 @@ const QStringList& OddPages() {
         QStringLiteral("one+one.htm"),
         QStringLiteral("semi;colon.htm"),
         QStringLiteral("time 10:30.htm"),
+        QStringLiteral(":name.htm"),
         QStringLiteral("price$5.htm"),
         QStringLiteral("back\\slash `tick`.htm"),
         QStringLiteral("*star* (1).htm"),
@@ -44,6 +45,16 @@ const QStringList& OddPages() {
     return pages;
 }
 
+QString EncodedInPath(const QString& address, const QString& characters) {
+    const qsizetype path = address.indexOf(u'/', address.indexOf(u"://") + 3);
+    QString encoded = address.left(path);
+    for (const QChar c : address.mid(path)) {
+        encoded +=
+            characters.contains(c) ? QString::fromLatin1(QUrl::toPercentEncoding(c)) : QString(c);
+    }
+    return encoded;
+}
+
 MovedSite MoveOddSite(const QString& folder, const QString& oldPath) {
     return MoveSite(folder, OddPages(), oldPath);
 }
@@ -53,8 +64,9 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
     for (const QString& page : pages) {
         WriteFile(folder + u'/' + page, "<html><head><title>An old page</title></head></html>\n");
     }
-    QStringList arguments{"--movers",  "--recursive", "--rules", "apache,nginx,caddy,netlify",
-                          "--address", address,       "--delay", "0"};
+    QStringList arguments{
+        "--movers",  "--recursive", "--rules", "apache,nginx,caddy,netlify,firebase,vercel",
+        "--address", address,       "--delay", "0"};
     if (oldPath != u"/") {
         arguments << QStringLiteral("--old-path") << oldPath;
     }
@@ -65,7 +77,7 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
 
     MovedSite moved{folder + QStringLiteral("/zandrifts"), {}};
     static const QRegularExpression leftOutLine(
-        QStringLiteral("^zandrift: (\\S+) leaves out (.+): [^:]+\\.$"));
+        QStringLiteral("^zandrift: (\\S+) leaves out (.+?): .+\\.$"));
     for (const QString& line : result.errLines()) {
         const QRegularExpressionMatch match = leftOutLine.match(line);
         EXPECT_TRUE(match.hasMatch()) << line.toStdString();
@@ -75,7 +87,8 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
     EXPECT_EQ(result.exitCode, result.errLines().isEmpty() ? 0 : 1) << result.err.toStdString();
     QString summary = QStringLiteral("Wrote %1 pages to %2, with the rules files .htaccess, "
                                      "redirects.apache.conf, redirects.apache.map, "
-                                     "redirects.nginx, redirects.caddy, _redirects")
+                                     "redirects.nginx, redirects.caddy, _redirects, firebase.json, "
+                                     "vercel.json")
                           .arg(pages.filter(QStringLiteral(".htm"), Qt::CaseInsensitive).size())
                           .arg(moved.output);
     if (options.contains(QStringLiteral("--sitemaps"))) {

@@ -27,18 +27,28 @@ inline QByteArray BrowserPath(const QString& path) {
     return QUrl::toPercentEncoding(path, "/");
 }
 
+// Paths beside the site's pages that no rule may redirect (relative to the old path): another
+// case, a longer name, another file of a folder, a folder without an index page, and what the
+// names "{draft}.htm" and "time 10:30.htm" would match if a host read them as patterns.
+inline const QStringList kBesidePaths{"CASE.htm",   "Case.htmx", "docs/style.css",
+                                      "docs/deep/", "draft.htm", "time 10x.htm"};
+
+// The new address with each of `characters` after its host percent-encoded, as a host that
+// cannot hold them raw sends or names it.
+QString EncodedInPath(const QString& address, const QString& characters);
+
 // What the real program made of the site.
 struct MovedSite {
-    QString output;                     // its output folder: the pages and the four rules files
+    QString output;                     // its output folder: the pages and the rules files
     QMap<QString, QStringList> leftOut; // by rules file, the old paths it left out
 };
 
 // Makes the site folder `folder` with a page for every one of `pages` (relative paths) and runs
 // the real program on it as a webmaster would: "zandrift --movers --recursive --rules
-// apache,nginx,caddy,netlify [--old-path PATH] OPTIONS --address ADDRESS --delay 0 FOLDER", the
-// old path given unless it is "/". Expects a run that wrote every page (a name holding ".htm")
-// and every rules file, and named on standard error each redirect a file left out, with exit
-// status 1 when it did.
+// apache,nginx,caddy,netlify,firebase,vercel [--old-path PATH] OPTIONS --address ADDRESS
+// --delay 0 FOLDER", the old path given unless it is "/". Expects a run that wrote every page (a
+// name holding ".htm") and every rules file, and named on standard error each redirect a file
+// left out, with exit status 1 when it did.
 MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
                    const QString& address = kTypedAddress, const QStringList& options = {});
 // MoveSite of the table's pages.

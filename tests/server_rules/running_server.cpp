@@ -30,6 +30,8 @@ RunningServer::RunningServer(const QString& program, Configure configure, const 
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
         environment.insert(QString::fromLatin1(name), site.folder);
     }
+    // superstatic would ask the npm registry for a newer version of itself.
+    environment.insert(QStringLiteral("NO_UPDATE_NOTIFIER"), QStringLiteral("1"));
     process.setProcessEnvironment(environment);
     // Into a file, so that a talkative server never waits on a full pipe.
     QFile log(site.folder + QStringLiteral("/output.log"));
@@ -97,4 +99,10 @@ QString WrittenConfiguration(const QString& path, const QString& text) {
 QString InstalledProgram(const QString& name) {
     const QStringList path = qEnvironmentVariable("PATH").split(u':', Qt::SkipEmptyParts);
     return QStandardPaths::findExecutable(name, path + QStringList{"/usr/sbin", "/sbin"});
+}
+
+QString NodePackage(const QString& path) {
+    const QString file = QStringLiteral(ZANDRIFT_SERVER_RULES_DIR "/node_modules/") + path;
+    return InstalledProgram(QStringLiteral("node")).isEmpty() || !QFile::exists(file) ? QString()
+                                                                                      : file;
 }

@@ -46,3 +46,7 @@ QString WrittenConfiguration(const QString& path, const QString& text);
 // The full path of an installed program, looked for also in the system folders that are not
 // on every user's PATH (apache2 and nginx are in /usr/sbin); empty when it is not installed.
 QString InstalledProgram(const QString& name);
+
+// The full path of a file of an npm package that scripts/install-test-servers installs for the
+// tests ("superstatic/lib/bin/server.js"); empty when it or Node.js is not installed.
+QString NodePackage(const QString& path);

@@ -18,18 +18,25 @@
 
 namespace {
 
-// A server as a test starts it: its program, its configuration and the name of the rules
-// file it reads (none for .htaccess, which stands with the pages).
+// A server as a test starts it: its program, its configuration, the name of the rules file it
+// reads (".htaccess" stands with the pages), the characters of a new address that it sends
+// percent-encoded, and the npm package it is, if it is one.
 struct Server {
     QString program;
     RunningServer::Configure configure;
     QString rulesFile;
+    QString encodes = {};
+    QString package = {};
 };
 
 const Server apacheHtaccess{"apache2", &ConfigureApache, ".htaccess"};
 const Server apacheServer{"apache2", &ConfigureApacheServer, "redirects.apache.conf"};
 const Server nginx{"nginx", &ConfigureNginx, "redirects.nginx"};
 const Server caddy{"caddy", &ConfigureCaddy, "redirects.caddy"};
+// superstatic sends the destination through encodeURI, which encodes these of what a new
+// address holds raw.
+const Server superstatic{"node", &ConfigureSuperstatic, "firebase.json", "[]{}`^|",
+                         "superstatic/lib/bin/server.js"};
 
 // Sites moved by the real program, one for each old path, served together: the first old
 // path's output folder is the document root, and each other one stands at its old path in it
@@ -67,8 +74,9 @@ public:
 // Starts the server on the sites; skips the test where the server is not installed.
 #define START_SERVER(running, server, sites)                                                       \
     const QString program = InstalledProgram((server).program);                                    \
-    if (program.isEmpty()) {                                                                       \
-        GTEST_SKIP() << (server).program.toStdString() << " is not installed";                     \
+    if (program.isEmpty() ||                                                                       \
+        (!(server).package.isEmpty() && NodePackage((server).package).isEmpty())) {                \
+        GTEST_SKIP() << (server).program.toStdString() << " or its package is not installed";      \
     }                                                                                              \
     const RunningServer running(program, (server).configure, (sites).site);                        \
     ASSERT_NE(running.port, 0) << running.failure.toStdString()
@@ -88,9 +96,11 @@ QStringList SitemapAddresses(const QString& path) {
     return addresses;
 }
 
-// Each old path, as a browser requests it, is answered 301 with exactly its new address, and
-// the query string kept; unless the rules file named it as left out, when it is not redirected.
-void expectRedirected(quint16 port, const QList<Redirect>& redirects, const QStringList& leftOut) {
+// Each old path, as a browser requests it, is answered 301 with exactly its new address (the
+// characters `encodes` percent-encoded), and the query string kept; unless the rules file named
+// it as left out, when it is not redirected.
+void expectRedirected(quint16 port, const QList<Redirect>& redirects, const QStringList& leftOut,
+                      const QString& encodes = {}) {
     for (const Redirect& redirect : redirects) {
         const QByteArray target = BrowserPath(redirect.oldPath);
         for (const QByteArray& query : {QByteArray(), QByteArray("?x=1&y=2")}) {
@@ -100,28 +110,30 @@ void expectRedirected(quint16 port, const QList<Redirect>& redirects, const QStr
                 continue;
             }
             EXPECT_EQ(answer.status, 301) << target.constData() << query.constData();
-            EXPECT_EQ(answer.location, redirect.newAddress.toUtf8() + query)
+            EXPECT_EQ(answer.location, EncodedInPath(redirect.newAddress, encodes).toUtf8() + query)
                 << target.constData() << query.constData();
         }
     }
 }
 
 // The odd names at the root and below it, both sites' files read by one server: every old path
-// redirected but the page the file leaves out (`leftOutPage`, a relative path), and nothing
-// beside the rules (another case, a longer name, another file of a folder).
-void expectServedRules(const Server& server, const QString& leftOutPage = {}) {
+// redirected but the pages the file leaves out (`leftOutPages`, relative paths), and nothing
+// beside the rules.
+void expectServedRules(const Server& server, const QStringList& leftOutPages = {}) {
     const ServedSites sites(OddPages(), kOldSitePaths, server.rulesFile);
     START_SERVER(running, server, sites);
     for (const QString& oldPath : kOldSitePaths) {
         SCOPED_TRACE(oldPath.toStdString());
         const QStringList leftOut = sites.leftOut[oldPath].value(server.rulesFile);
-        EXPECT_EQ(leftOut,
-                  leftOutPage.isEmpty() ? QStringList() : QStringList(oldPath + leftOutPage));
-        expectRedirected(running.port, OddSiteRedirects(oldPath), leftOut);
-        for (const char* beside : {"CASE.htm", "Case.htmx", "docs/style.css", "docs/deep/"}) {
-            EXPECT_NE(Get(running.port, BrowserPath(oldPath + QString::fromUtf8(beside))).status,
-                      301)
-                << beside;
+        QStringList expectedLeftOut;
+        for (const QString& page : leftOutPages) {
+            expectedLeftOut << oldPath + page;
+        }
+        EXPECT_EQ(leftOut, expectedLeftOut);
+        expectRedirected(running.port, OddSiteRedirects(oldPath), leftOut, server.encodes);
+        for (const QString& beside : kBesidePaths) {
+            EXPECT_NE(Get(running.port, BrowserPath(oldPath + beside)).status, 301)
+                << beside.toStdString();
         }
     }
 }
@@ -137,11 +149,16 @@ TEST(ApacheRules, ServerConfigurationRedirectsEveryOldPathOfTwoSites) {
 }
 
 TEST(NginxRules, IncludedFilesRedirectEveryOldPathOfTwoSites) {
-    expectServedRules(nginx, QStringLiteral("price$5.htm"));
+    expectServedRules(nginx, {QStringLiteral("price$5.htm")});
 }
 
 TEST(CaddyRules, ImportedFilesRedirectEveryOldPathOfTwoSites) {
-    expectServedRules(caddy, QStringLiteral("{draft}.htm"));
+    expectServedRules(caddy, {QStringLiteral("{draft}.htm")});
+}
+
+// superstatic keeps the query string, after decoding and encoding it again.
+TEST(FirebaseRules, MergedRedirectsRedirectEveryOldPathOfTwoSites) {
+    expectServedRules(superstatic, {":name.htm", "hash#tag.htm", "what?.htm"});
 }
 
 // A page six folders of 80 Chinese characters deep, moved to a long address: its rule is longer

@@ -1,5 +1,11 @@
 #include "server_configurations.h"
 
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <unistd.h>
 
 namespace {
@@ -99,4 +105,28 @@ http://127.0.0.1:%1 {
     return {QStringLiteral("run"), QStringLiteral("--adapter"), QStringLiteral("caddyfile"),
             QStringLiteral("--config"),
             WrittenConfiguration(site.folder + QStringLiteral("/Caddyfile"), text)};
+}
+
+// superstatic joins the folder it serves to its working folder, so it is given relative to it.
+QStringList ConfigureSuperstatic(quint16 port, const ServedSite& site) {
+    QJsonArray redirects;
+    for (const QString& file : site.rulesFiles) {
+        QFile json(file);
+        json.open(QIODevice::ReadOnly);
+        for (const QJsonValue& redirect :
+             QJsonDocument::fromJson(json.readAll())[u"hosting"][u"redirects"].toArray()) {
+            redirects.append(redirect);
+        }
+    }
+    const QString configuration = WrittenConfiguration(
+        site.folder + QStringLiteral("/superstatic.json"),
+        QString::fromUtf8(QJsonDocument(QJsonObject{{"redirects", redirects}}).toJson()));
+    return {NodePackage(QStringLiteral("superstatic/lib/bin/server.js")),
+            QDir::current().relativeFilePath(site.root),
+            QStringLiteral("--port"),
+            QString::number(port),
+            QStringLiteral("--host"),
+            QStringLiteral("127.0.0.1"),
+            QStringLiteral("--config"),
+            configuration};
 }

@@ -15,3 +15,6 @@ QStringList ConfigureApacheServer(quint16 port, const ServedSite& site);
 QStringList ConfigureNginx(quint16 port, const ServedSite& site);
 // Caddy: the old site's block imports each file.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site);
+// Firebase's open-source server superstatic, run by Node.js: the "redirects" of each file's
+// "hosting" merged into one configuration, as the webmaster merges them into firebase.json.
+QStringList ConfigureSuperstatic(quint16 port, const ServedSite& site);
