@@ -1,10 +1,10 @@
 #include "app/folder_setting.h"
 
 #include "app/frmMain.h"
+#include "app/settings_file.h"
 
 #include <QLineEdit>
 #include <QSettings>
-#include <QTimer>
 #include <QVariant>
 
 namespace Module1 {
@@ -12,26 +12,22 @@ namespace Module1 {
 namespace {
 
 const QString kApplication = QStringLiteral("Zandrift");
-const QString kMapKey = QStringLiteral("Settings/Map");
-constexpr int kWriteDelayMs = 500;
+constexpr char kGroup[] = "Settings";
+constexpr char kKey[] = "Map";
 
-// The folder setting for as long as the main window lives: the value saved last, which is
-// the store's value at once, and the writing of the store's file. Writing the file waits for
-// the disk (QSettings syncs it before it replaces the old one), milliseconds that a keystroke
-// must not cost; so the file is written half a second after the first change not yet
-// written, and when the window goes. No QSettings is kept between writes, since QSettings
-// writes its file by itself at the event loop's next turn after a change.
+// The folder setting for as long as the main window lives: the value saved last, and the
+// store's file, which holds it from the moment it is saved. The file is written by the
+// program itself rather than by QSettings, whose writes wait for the disk twice (a lock file
+// and the new file are each synced), milliseconds that a keystroke must not cost.
 class FolderStore final : public QObject {
     Q_OBJECT
 
 public:
-    explicit FolderStore(QObject* window)
-        : QObject(window), latest(QSettings(kApplication, kApplication).value(kMapKey)) {
-        writeLater.setSingleShot(true);
-        writeLater.setInterval(kWriteDelayMs);
-        connect(&writeLater, &QTimer::timeout, this, &FolderStore::write);
+    explicit FolderStore(QObject* window) : QObject(window) {
+        const QSettings settings(kApplication, kApplication);
+        file = settings.fileName();
+        latest = settings.value(QLatin1String(kGroup) + u'/' + QLatin1String(kKey));
     }
-    ~FolderStore() override { write(); }
 
     const QVariant& value() const { return latest; }
 
@@ -41,27 +37,12 @@ public:
             return;
         }
         latest = folder;
-        unwritten = true;
-        if (!writeLater.isActive()) {
-            writeLater.start();
-        }
+        WriteSettingText(file, kGroup, kKey, folder);
     }
 
 private:
-    void write() {
-        writeLater.stop();
-        if (!unwritten) {
-            return;
-        }
-        QSettings settings(kApplication, kApplication);
-        settings.setValue(kMapKey, latest);
-        settings.sync();
-        unwritten = false;
-    }
-
+    QString file;
     QVariant latest;
-    bool unwritten = false;
-    QTimer writeLater;
 };
 
 FolderStore& store() {
@@ -78,11 +59,6 @@ void SaveFolderSetting() {
 
 void LoadFolderSetting() {
     frmMain::instance()->txtMap->setText(store().value().toString());
-}
-
-std::optional<QString> StoredFolder() {
-    const QVariant& value = store().value();
-    return value.isValid() ? std::optional<QString>(value.toString()) : std::nullopt;
 }
 
 } // namespace Module1

@@ -1,7 +1,5 @@
 #include "support/main_window_fixture.h"
 
-#include "app/folder_setting.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -9,6 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
+#include <QVariant>
 
 void MainWindowTest::SetUp() {
     ASSERT_TRUE(site.isValid());
@@ -54,7 +54,20 @@ void MainWindowTest::storeFolder(const QString& folder) {
 }
 
 std::optional<QString> MainWindowTest::storedFolder() {
-    return Module1::StoredFolder();
+    const QVariant folder = settingInFile(QStringLiteral("Settings/Map"));
+    return folder.isValid() ? std::optional<QString>(folder.toString()) : std::nullopt;
+}
+
+QVariant MainWindowTest::settingInFile(const QString& key) {
+    // A copy under a name of its own: QSettings takes a file it has read before as unchanged
+    // while its size and its time of change, to the millisecond, are.
+    const QTemporaryDir copies;
+    const QString copy = copies.filePath(QStringLiteral("Zandrift.conf"));
+    if (!QFile::copy(QSettings(QStringLiteral("Zandrift"), QStringLiteral("Zandrift")).fileName(),
+                     copy)) {
+        return {};
+    }
+    return QSettings(copy, QSettings::IniFormat).value(key);
 }
 
 QString MainWindowTest::sitePath(const QString& name) const {

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariant>
 
 #include <memory>
 #include <optional>
@@ -31,9 +32,10 @@ protected:
 
     // Stores `folder` in the settings store, as an earlier run of the program left it.
     static void storeFolder(const QString& folder);
-    // The stored folder as the running main window's store gives it (also before its file
-    // is written).
+    // The stored folder, and any setting, as a program started now reads them from the
+    // settings file.
     static std::optional<QString> storedFolder();
+    static QVariant settingInFile(const QString& key);
 
     // Writes a file of the site folder (subfolders made as needed) and gives its path.
     QString writeSiteFile(const QString& name, const QByteArray& bytes);
