@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-// What a mover run reads: the main window's state, or a command line's.
+// What a mover run reads, as its front end gives it.
 struct MoverInputs {
     QString siteFolder;
     QStringList pageNames; // as ListPageFiles names them, to the depth below
@@ -45,7 +45,7 @@ enum class MissingInput { NewAddress, Delay };
 // What to do after a step failed: end the run, run the step again, or go on with the next.
 enum class StepChoice { Abort, Retry, Ignore };
 
-// What a mover run asks the front end that started it, and tells it: the main window, or the
+// What a mover run asks the front end that started it, and tells it: the desktop program, or the
 // command line. The run asks only what it cannot decide itself; everything else it tells as
 // what happened, in its own terms, and the front end shows it its own way.
 class MoverPort {

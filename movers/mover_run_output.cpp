@@ -112,7 +112,7 @@ MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
     return Flow::Next;
 }
 
-// Open, write and close, each with its own failure box. Retrying the write or the close
+// Open, write and close, each a step of its own. Retrying the write or the close
 // starts the file afresh, so a file is never written over a part of itself. A file whose
 // write failed is not closed but dropped, so it is left absent, never partial.
 MoverRun::Flow MoverRun::writeFile(const OpenFolder& folder, const QString& path,
