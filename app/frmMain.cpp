@@ -2,9 +2,9 @@
 
 #include "app/folder_setting.h"
 #include "app/page_information.h"
-#include "movers/page_listing.h"
-#include "movers/path_joiners.h"
-#include "movers/whole_number.h"
+#include "movers/files/page_listing.h"
+#include "movers/pages/path_joiners.h"
+#include "movers/pages/whole_number.h"
 #include "platform/exact_caption.h"
 #include "platform/message_boxes.h"
 #include "widgets/command_button.h"

@@ -1,11 +1,11 @@
 #include "app/frmMain.h"
 
 #include "app/page_list_menu.h"
-#include "movers/mover_kinds.h"
-#include "movers/mover_page_assembly.h"
-#include "movers/page_address.h"
-#include "movers/page_title.h"
-#include "movers/path_joiners.h"
+#include "movers/pages/mover_kinds.h"
+#include "movers/pages/mover_page_assembly.h"
+#include "movers/pages/page_address.h"
+#include "movers/pages/page_title.h"
+#include "movers/pages/path_joiners.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "app/main_window_mover_port.h"
 
 #include "app/frmMain.h"
-#include "movers/undecodable_names.h"
+#include "movers/files/undecodable_names.h"
 #include "platform/exact_caption.h"
 #include "platform/file_manager.h"
 #include "platform/message_boxes.h"

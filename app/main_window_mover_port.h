@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/mover_command.h"
-#include "movers/mover_port.h"
+#include "movers/run/mover_port.h"
 
 #include <QElapsedTimer>
 

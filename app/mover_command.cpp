@@ -2,8 +2,8 @@
 
 #include "app/frmMain.h"
 #include "app/main_window_mover_port.h"
-#include "movers/disk_files.h"
-#include "movers/mover_run.h"
+#include "movers/files/disk_files.h"
+#include "movers/run/mover_run.h"
 
 #include <QLineEdit>
 #include <QListWidget>

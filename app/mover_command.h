@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movers/mover_kinds.h"
+#include "movers/pages/mover_kinds.h"
 #include "platform/message_box_types.h"
 
 #include <QString>

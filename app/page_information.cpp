@@ -1,6 +1,6 @@
 #include "app/page_information.h"
 
-#include "movers/page_title.h"
+#include "movers/pages/page_title.h"
 
 #include <QFileInfo>
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "harness.h"
 
-#include "movers/page_listing.h"
+#include "movers/files/page_listing.h"
 
 #include <string>
 

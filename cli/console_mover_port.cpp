@@ -1,7 +1,7 @@
 #include "cli/console_mover_port.h"
 
 #include "cli/console.h"
-#include "movers/undecodable_names.h"
+#include "movers/files/undecodable_names.h"
 
 ConsoleMoverPort::ConsoleMoverPort(Console& console, const CommandLineRequest& request,
                                    std::function<bool()> stop)

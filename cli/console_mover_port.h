@@ -1,8 +1,8 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/options/command_line.h"
 #include "cli/page_progress.h"
-#include "movers/mover_port.h"
+#include "movers/run/mover_port.h"
 
 #include <functional>
 

@@ -2,9 +2,9 @@
 
 #include "cli/command_line_run.h"
 #include "cli/console.h"
-#include "movers/move_map.h"
-#include "movers/path_joiners.h"
-#include "movers/undecodable_names.h"
+#include "movers/files/undecodable_names.h"
+#include "movers/pages/path_joiners.h"
+#include "movers/rules/move_map.h"
 
 #include <QFile>
 #include <QSet>

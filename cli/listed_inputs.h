@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/options/command_line.h"
 
 #include <optional>
 

@@ -3,10 +3,10 @@
 #   zandrift_floor(<folder> [USES <floor>...] [LIBRARIES <library>...] [SOURCES <file>...])
 #
 # makes zandrift_<folder> from every source file of <folder>/ (a new file joins it by where it
-# is put), linked with the floors named in USES (by folder name; what they use comes with
+# is put, its subfolders too), linked with the floors named in USES (by folder name; what they use comes with
 # them), LIBRARIES (Qt modules) and the extra SOURCES (resources).
 #
-# Headers are included by their floor's folder ("movers/page_title.h"). A floor's include
+# Headers are included by their floor's folder ("movers/pages/page_title.h"). A floor's include
 # directory holds its own folder alone (a link to it in the build tree), and only the targets
 # that link the floor get that directory, so an include across a forbidden line names a file the
 # compiler cannot find, and the build fails.
@@ -18,7 +18,7 @@
 # not use fails to link there.
 function(zandrift_floor folder)
   cmake_parse_arguments(PARSE_ARGV 1 floor "" "" "USES;LIBRARIES;SOURCES")
-  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
        ${PROJECT_SOURCE_DIR}/${folder}/*.h)
   list(TRANSFORM floor_USES PREPEND zandrift_)
   set(library zandrift_${folder})

@@ -4,7 +4,7 @@
 // and byte for byte as Latin-1 otherwise, carriage returns dropped and line feeds turned into
 // spaces; the page's path when that leaves nothing.
 #include "fuzz/fuzz_check.h"
-#include "movers/page_title.h"
+#include "movers/pages/page_title.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 // whole numbers from 0 to 32767, with the value parsed, and that value is the one the C
 // library reads from the same text.
 #include "fuzz/fuzz_check.h"
-#include "movers/whole_number.h"
+#include "movers/pages/whole_number.h"
 
 #include <QString>
 

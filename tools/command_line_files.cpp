@@ -5,8 +5,8 @@
 //   command_line_files TEMPLATE.1.in FOLDER
 //
 // writes FOLDER/zandrift.1, FOLDER/zandrift.bash, FOLDER/_zandrift and FOLDER/zandrift.fish.
-#include "cli/manual_options.h"
-#include "cli/shell_completions.h"
+#include "cli/options/manual_options.h"
+#include "cli/options/shell_completions.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The mover pages in a real browser engine: a redirect page takes the browser to its new
 // page, also from a web server that names no charset, and a framed-forwarding page shows the
 // new page inside its frame "redirect".
-#include "movers/mover_pages.h"
-#include "movers/page_address.h"
+#include "movers/pages/mover_pages.h"
+#include "movers/pages/page_address.h"
 #include "support/http/loopback_server.h"
 #include "support/qstring_printer.h"
 

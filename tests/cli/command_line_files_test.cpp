@@ -1,7 +1,7 @@
 // The files made from the option table by command_line_files: the manual page and the
 // completion scripts name every option with its value, and the completions, run in the real
 // shells, offer what each place of the command line takes.
-#include "cli/command_line_options.h"
+#include "cli/options/command_line_options.h"
 #include "movers/folder_tree.h"
 #include "support/qstring_printer.h"
 

@@ -2,8 +2,8 @@
 // folders of the output, an output of folders replaced only when it holds nothing else, and a
 // folder that cannot be read.
 #include "command_line_fixture.h"
-#include "movers/mover_pages.h"
-#include "movers/page_address.h"
+#include "movers/pages/mover_pages.h"
+#include "movers/pages/page_address.h"
 #include "movers/unreadable_folder.h"
 #include "support/qstring_printer.h"
 

@@ -1,9 +1,9 @@
 // The arguments the command line takes and refuses: exit status and first line of output;
 // closed standard streams.
-#include "cli/command_line.h"
-#include "cli/usage_text.h"
+#include "cli/options/command_line.h"
+#include "cli/options/usage_text.h"
 #include "command_line_fixture.h"
-#include "movers/server_rules.h"
+#include "movers/rules/server_rules.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 // What a run or a check shows on standard error: on a terminal one progress line redrawn in
 // place and cleared before every message or line of output; elsewhere the messages alone.
-#include "cli/check_run.h"
+#include "cli/check/check_run.h"
 #include "cli/console.h"
 #include "cli/console_mover_port.h"
-#include "movers/mover_kinds.h"
+#include "movers/pages/mover_kinds.h"
 
 #include <gtest/gtest.h>
 

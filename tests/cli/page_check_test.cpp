@@ -1,6 +1,6 @@
 // The requests of a check, in this process against a web server of the test's own: how many
 // are under way at a time, and the time limit of each.
-#include "cli/page_check.h"
+#include "cli/check/page_check.h"
 #include "support/http/loopback_server.h"
 #include "support/qstring_printer.h"
 

@@ -1,5 +1,5 @@
 // Where a page's file is when the new address names a place on this computer.
-#include "cli/page_file_check.h"
+#include "cli/check/page_file_check.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "movers/descriptor.h"
+#include "movers/files/descriptor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "movers/disk_files.h"
+#include "movers/files/disk_files.h"
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"

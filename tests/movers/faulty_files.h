@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movers/disk_files.h"
+#include "movers/files/disk_files.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "movers/file_error.h"
+#include "movers/files/file_error.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

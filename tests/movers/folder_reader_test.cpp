@@ -1,4 +1,4 @@
-#include "movers/folder_reader.h"
+#include "movers/files/folder_reader.h"
 
 #include "folder_tree.h"
 

@@ -1,4 +1,4 @@
-#include "movers/folder_replacement.h"
+#include "movers/files/folder_replacement.h"
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"

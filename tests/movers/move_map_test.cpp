@@ -1,4 +1,4 @@
-#include "movers/move_map.h"
+#include "movers/rules/move_map.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

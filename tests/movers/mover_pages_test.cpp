@@ -1,4 +1,4 @@
-#include "movers/mover_pages.h"
+#include "movers/pages/mover_pages.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

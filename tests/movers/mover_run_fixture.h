@@ -4,8 +4,8 @@
 #include "folder_tree.h"
 #include "scripted_mover_port.h"
 
-#include "movers/mover_kinds.h"
-#include "movers/mover_run.h"
+#include "movers/pages/mover_kinds.h"
+#include "movers/run/mover_run.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "mover_run_fixture.h"
 #include "support/qstring_printer.h"
 
-#include "movers/disk_files.h"
-#include "movers/mover_run.h"
+#include "movers/files/disk_files.h"
+#include "movers/run/mover_run.h"
 
 #include <QFile>
 

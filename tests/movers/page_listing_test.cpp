@@ -1,5 +1,5 @@
-#include "movers/open_folder.h"
-#include "movers/page_listing.h"
+#include "movers/files/open_folder.h"
+#include "movers/files/page_listing.h"
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"

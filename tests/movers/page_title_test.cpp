@@ -1,4 +1,4 @@
-#include "movers/page_title.h"
+#include "movers/pages/page_title.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

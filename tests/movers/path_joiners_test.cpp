@@ -1,4 +1,4 @@
-#include "movers/path_joiners.h"
+#include "movers/pages/path_joiners.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

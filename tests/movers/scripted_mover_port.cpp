@@ -1,6 +1,6 @@
 #include "scripted_mover_port.h"
 
-#include "movers/undecodable_names.h"
+#include "movers/files/undecodable_names.h"
 
 #include <gtest/gtest.h>
 

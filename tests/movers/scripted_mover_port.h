@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movers/mover_port.h"
+#include "movers/run/mover_port.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include "movers/page_redirects.h"
-#include "movers/server_rules.h"
+#include "movers/rules/page_redirects.h"
+#include "movers/rules/server_rules.h"
 #include "support/qstring_printer.h"
 
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "movers/page_redirects.h"
-#include "movers/sitemaps.h"
+#include "movers/rules/page_redirects.h"
+#include "movers/rules/sitemaps.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "movers/whole_number.h"
+#include "movers/pages/whole_number.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "movers/page_redirects.h"
+#include "movers/rules/page_redirects.h"
 
 #include <QHash>
 #include <QMap>

@@ -1,5 +1,0 @@
-#include "movers/mover_port.h"
-
-QString ReplacementRefusedMessage(const QString& folder, const QString& reason) {
-    return folder + QStringLiteral(" cannot be replaced because ") + reason + u'.';
-}
