@@ -15,7 +15,7 @@ MoverRun::MoverRun(MoverKind kind, MoverPort& port, MoverFiles& files)
 MoverOutcome MoverRun::run(const MoverInputs& inputs) {
     outcome = {};
     depth = inputs.depth;
-    pageFolders.clear();
+    outputFolders.clear();
     writtenPaths.clear();
     addresses = NewAddresses(inputs.newAddress, inputs.newPlaces);
     if (runSteps(inputs) == Flow::Next) {

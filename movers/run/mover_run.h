@@ -1,8 +1,10 @@
 #pragma once
 
+#include "movers/files/folder_chain.h"
 #include "movers/files/mover_files.h"
 #include "movers/files/open_folder.h"
 #include "movers/pages/mover_kinds.h"
+#include "movers/pages/mover_page_assembly.h"
 #include "movers/pages/new_addresses.h"
 #include "movers/run/mover_port.h"
 
@@ -42,14 +44,6 @@ private:
     enum class AccessError { OffersReplacement, IsOrdinary };
     using Step = std::function<std::optional<FileError>()>;
 
-    // A folder on the path of the page being written: its path relative to the site folder,
-    // and the folder open in the site folder and in the output folder.
-    struct PageFolder {
-        QString path;
-        OpenFolder site;
-        OpenFolder output;
-    };
-
     Flow runSteps(const MoverInputs& inputs);
     bool inputsGiven(const MoverInputs& inputs);
     bool toldOfUndecodablePages();
@@ -62,10 +56,8 @@ private:
 
     // mover_run_output.cpp: the pages, their folders and the rules files.
     Flow writePages(const MoverInputs& inputs);
-    Flow writePage(const MoverInputs& inputs, const QString& relativePath);
+    Flow writePage(const MoverInputs& inputs, const QString& relativePath, MoverPage page);
     Flow openFoldersOf(const QString& relativePath);
-    const OpenFolder& innermostSiteFolder() const;
-    const OpenFolder& innermostOutputFolder() const;
     Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
                    const QByteArray& bytes, bool& written);
     Flow writeRulesFiles(const MoverInputs& inputs);
@@ -90,8 +82,8 @@ private:
     QByteArray outputName; // the output folder's name in the site folder
     QString outputFolder;  // its path, as the user is told of it
     OpenFolder output;
-    std::vector<PageFolder> pageFolders; // from the site folder down; none for its own pages
-    QStringList writtenPaths;            // of the pages written, kept when redirects are wanted
+    FolderChain outputFolders{output}; // from the output folder to the page being written
+    QStringList writtenPaths;          // of the pages written, kept when redirects are wanted
     NewAddresses addresses{{}};
     MoverOutcome outcome;
 };

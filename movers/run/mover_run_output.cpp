@@ -1,12 +1,10 @@
 // The output of a mover run: its pages, the folders they stand in, and the rules files.
 #include "movers/run/mover_run.h"
 
-#include "movers/pages/mover_page_assembly.h"
-#include "movers/pages/page_address.h"
-#include "movers/pages/page_title.h"
 #include "movers/pages/path_joiners.h"
 #include "movers/rules/page_redirects.h"
 #include "movers/rules/sitemaps.h"
+#include "movers/run/page_read_ahead.h"
 
 #include <QFile>
 
@@ -23,41 +21,35 @@ template <typename Operation> auto notingSuccess(Operation operation, bool& succ
     };
 }
 
-// The name of a page or folder: the last part of its relative path.
-QString lastName(const QString& relativePath) {
-    return relativePath.mid(relativePath.lastIndexOf(u'/') + 1);
-}
-
 } // namespace
 
+// The pages are assembled ahead on a thread of their own while the run writes them.
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs) {
     const qsizetype count = inputs.pageNames.size();
+    PageReadAhead pages(site, kind, inputs, addresses);
     for (qsizetype index = 0; index < count; ++index) {
         if (stopAsked()) {
             return Flow::Stop;
         }
         port.pageStarting(index, count);
-        if (writePage(inputs, inputs.pageNames.at(index)) == Flow::Stop) {
+        if (writePage(inputs, inputs.pageNames.at(index), pages.next()) == Flow::Stop) {
             return Flow::Stop;
         }
     }
-    pageFolders.clear();
+    outputFolders.clear();
     return stopAsked() ? Flow::Stop : Flow::Next;
 }
 
-MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath) {
+MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath,
+                                   MoverPage page) {
     if (openFoldersOf(relativePath) == Flow::Stop) {
         return Flow::Stop;
     }
-    const QString name = lastName(relativePath);
-    const Module1::PageTitle title = Module1::ReadPageTitle(
-        innermostSiteFolder(), name, AddBackslash(inputs.siteFolder) + relativePath);
-    MoverPage assembled =
-        AssembleMoverPage(kind, title, inputs.delay, addresses.of(relativePath), inputs.pageExtras);
-    outcome.lastPage = std::move(assembled.text);
+    outcome.lastPage = std::move(page.text);
     bool written = false;
-    const Flow flow = writeFile(innermostOutputFolder(), AddBackslash(outputFolder) + relativePath,
-                                QFile::encodeName(name), assembled.bytes, written);
+    const Flow flow =
+        writeFile(outputFolders.innermost(), AddBackslash(outputFolder) + relativePath,
+                  QFile::encodeName(LastName(relativePath)), page.bytes, written);
     if (written) {
         ++outcome.pagesWritten;
         if (redirectsWanted(inputs)) {
@@ -67,47 +59,20 @@ MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& rel
     return flow;
 }
 
-// The deepest folder held open for the page being written, or the site or output folder itself.
-const OpenFolder& MoverRun::innermostSiteFolder() const {
-    return pageFolders.empty() ? site : pageFolders.back().site;
-}
-
-const OpenFolder& MoverRun::innermostOutputFolder() const {
-    return pageFolders.empty() ? output : pageFolders.back().output;
-}
-
-// Holds open the folders on the page's path, in the site folder and in the output folder, and
-// makes each in the output folder as a step when a page first needs it. Pages come folder by
-// folder, so the folders of the last page mostly serve the next one as they are.
+// Holds open the folders on the page's path in the output folder, and makes each as a step
+// when a page first needs it; each is then opened again by its name, never through a link, as
+// the output folder itself.
 MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
     const qsizetype slash = relativePath.lastIndexOf(u'/');
-    const QStringView folder = QStringView(relativePath).first(qMax(slash, 0));
-    if (pageFolders.empty() ? folder.isEmpty() : folder == pageFolders.back().path) {
-        return Flow::Next;
-    }
-    QList<QStringView> paths; // each folder on the way, by its path relative to the site folder
-    for (qsizetype at = 0; !folder.isEmpty() && at <= folder.size(); ++at) {
-        if (at == folder.size() || folder[at] == u'/') {
-            paths << folder.first(at);
-        }
-    }
-    size_t kept = 0;
-    while (kept < pageFolders.size() && kept < size_t(paths.size()) &&
-           pageFolders[kept].path == paths[qsizetype(kept)]) {
-        ++kept;
-    }
-    pageFolders.erase(pageFolders.begin() + qsizetype(kept), pageFolders.end());
-    for (qsizetype at = qsizetype(kept); at < paths.size(); ++at) {
-        const QString path = paths[at].toString();
-        const QByteArray name = QFile::encodeName(lastName(path));
-        const OpenFolder& siteParent = innermostSiteFolder();
-        const OpenFolder& outputParent = innermostOutputFolder();
-        if (attempt([&] { return files.createFolder(outputParent, name); },
+    for (const QString& path :
+         outputFolders.missing(QStringView(relativePath).first(qMax(slash, 0)))) {
+        const QByteArray name = QFile::encodeName(LastName(path));
+        const OpenFolder& parent = outputFolders.innermost();
+        if (attempt([&] { return files.createFolder(parent, name); },
                     AddBackslash(outputFolder) + path) == Flow::Stop) {
             return Flow::Stop;
         }
-        // Opened again by its name, never through a link, as the output folder itself.
-        pageFolders.push_back({path, siteParent.subfolder(name), outputParent.subfolder(name)});
+        outputFolders.push(path, parent.subfolder(name));
     }
     return Flow::Next;
 }

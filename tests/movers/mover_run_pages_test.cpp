@@ -2,6 +2,7 @@
 #include "support/qstring_printer.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace {
 
@@ -213,4 +214,31 @@ TEST_F(MoverPagesTest, RulesFilesFollowThePagesWrittenAndTellWhatTheyLeaveOut) {
               "/old/ http://new.example/ 301!\n"
               "/old/price%245.htm http://new.example/price$5.htm 301!\n");
     EXPECT_EQ(outcome.failedSteps, 1);
+}
+
+// The pages are read ahead of their writing: a page that cannot be read, far ahead of the one
+// being written (its file removed as the run begins), still gets its path as its title at its
+// own turn, and every other page its own title, in order, in folders of a tree.
+TEST_F(MoverPagesTest, PagesReadAheadKeepTheirOrderAndAFailedReadItsTurn) {
+    QStringList names;
+    for (int n = 0; n < 100; ++n) {
+        names << QStringLiteral("f%1/p%2.htm").arg(n / 30).arg(n);
+        writeSitePage(names.last(), "<title>T" + QByteArray::number(n) + "</title>");
+    }
+    port.onPageStarting([this, &names](qsizetype index) {
+        if (index == 0) {
+            QFile::remove(sitePath(names.at(70)));
+        }
+    });
+    MoverInputs given = inputs(names);
+    given.depth = ListingDepth::WholeTree;
+    run(FramedForwardPages(), given);
+
+    for (int n = 0; n < 100; ++n) {
+        const QByteArray title =
+            n == 70 ? sitePath(names.at(70)).toUtf8() : "T" + QByteArray::number(n);
+        EXPECT_EQ(written(FramedForwardPages(), names.at(n)),
+                  FramedBytes(title, "http://new.example/" + names.at(n).toUtf8()))
+            << n;
+    }
 }
