@@ -1,4 +1,5 @@
 #include "movers/pages/page_title.h"
+#include "movers/pages/tag_search.h"
 #include "support/qstring_printer.h"
 
 #include <gtest/gtest.h>
@@ -117,9 +118,9 @@ TEST_F(PageTitleTest, GivesThePathAtOnceForADeviceOrAPipe) {
 TEST_F(PageTitleTest, FindsTitlesFarIntoThePageAndAcrossReadBoundaries) {
     const QByteArray farAway = QByteArray(40000, ' ') + "<title>Far away</title>";
     EXPECT_EQ(titleOf(farAway), QStringLiteral("Far away"));
-    // The page is read 4 KiB first, then up to 64 KiB, then 64 KiB at a time; tags straddle
+    // The page is read 4 KiB first, then up to 256 KiB, then 256 KiB at a time; tags straddle
     // each of those ends.
-    for (const int end : {4096, 65536, 131072}) {
+    for (const int end : {4096, 262144, 524288}) {
         for (int shift = 1; shift < 9; ++shift) {
             const QByteArray openSplit =
                 QByteArray(end - shift, 'x') + "<TiTlE>Split" + QByteArray(70000, '.') + "</tItLe>";
@@ -175,5 +176,18 @@ TEST_F(PageTitleTest, DecodesAsUtf8WhenThePageUpToItsFirstClosingTagIsUtf8) {
         EXPECT_EQ(latin1 ? title.text.toLatin1() : title.text.toUtf8(),
                   bytes.mid(bytes.indexOf("<title>") + 7,
                             bytes.indexOf("</title>") - bytes.indexOf("<title>") - 7));
+    }
+}
+
+// The search looks at 64 positions at a time, 16 at once: a tag is found at every position of
+// such blocks and across their ends, in any case, and a tag cut off at the end is not.
+TEST(FindTag, FindsTheFirstTagAtAnyPositionAndNoTagCutOff) {
+    for (qsizetype at = 0; at < 150; ++at) {
+        for (const QByteArray& tag : {QByteArray("</title>"), QByteArray("</TiTle>")}) {
+            // "<" with "t" two bytes on, as a tag begins, but no tag.
+            const QByteArray text = QByteArray("<at").repeated(50).first(at) + tag + "<at";
+            EXPECT_EQ(FindTag(text, "</title>"), at) << at << tag.constData();
+            EXPECT_EQ(FindTag(text.first(at + tag.size() - 1), "</title>"), -1) << at;
+        }
     }
 }
