@@ -48,14 +48,11 @@ QString cannotHold(const Redirect& redirect) {
 } // namespace
 
 ServerRules NetlifyRules(const RulesSite& /*site*/, const QList<Redirect>& redirects) {
-    ServerRules rules;
-    QByteArray bytes =
-        "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: deploy "
-        "this _redirects file at the site's root.\n";
-    for (const Redirect& redirect : HeldRedirects(redirects, kFile, &cannotHold, rules.leftOut)) {
-        bytes += QUrl::toPercentEncoding(redirect.oldPath, "/") + ' ' +
-                 destination(redirect.newAddress) + " 301!\n";
-    }
-    rules.files.append({kFile, bytes});
-    return rules;
+    return OneFileRules(kFile,
+                        "# Permanent redirects (301) of the pages Zandrift moved, for Netlify: "
+                        "deploy this _redirects file at the site's root.\n",
+                        &cannotHold, redirects, [](const Redirect& redirect) {
+                            return QUrl::toPercentEncoding(redirect.oldPath, "/") + ' ' +
+                                   destination(redirect.newAddress) + " 301!\n";
+                        });
 }

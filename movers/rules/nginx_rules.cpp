@@ -60,14 +60,11 @@ QString cannotHold(const Redirect& redirect) {
 } // namespace
 
 ServerRules NginxRules(const RulesSite& /*site*/, const QList<Redirect>& redirects) {
-    ServerRules rules;
-    QByteArray bytes =
-        "# Permanent redirects (301) of the pages Zandrift moved, for nginx: include "
-        "this file inside the old site's server block.\n";
-    for (const Redirect& redirect : HeldRedirects(redirects, kFile, &cannotHold, rules.leftOut)) {
-        bytes += "location = " + quoted(redirect.oldPath) + " { return 301 " + returned(redirect) +
-                 "; }\n";
-    }
-    rules.files.append({kFile, bytes});
-    return rules;
+    return OneFileRules(kFile,
+                        "# Permanent redirects (301) of the pages Zandrift moved, for nginx: "
+                        "include this file inside the old site's server block.\n",
+                        &cannotHold, redirects, [](const Redirect& redirect) {
+                            return "location = " + quoted(redirect.oldPath) + " { return 301 " +
+                                   returned(redirect) + "; }\n";
+                        });
 }

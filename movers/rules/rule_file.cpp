@@ -69,6 +69,18 @@ qsizetype AddressPathStart(const QString& address) {
     return 0;
 }
 
+ServerRules OneFileRules(const QString& file, const QByteArray& opening,
+                         const CannotHold& cannotHold, const QList<Redirect>& redirects,
+                         QByteArray (*rule)(const Redirect&)) {
+    ServerRules rules;
+    QByteArray bytes = opening;
+    for (const Redirect& redirect : HeldRedirects(redirects, file, cannotHold, rules.leftOut)) {
+        bytes += rule(redirect);
+    }
+    rules.files.append({file, bytes});
+    return rules;
+}
+
 QByteArray RulesName(const RulesSite& site) {
     // FNV-1a of the old path's UTF-8: the same path gives the same name on every machine.
     std::uint32_t hash = 2166136261U;

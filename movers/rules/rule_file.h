@@ -30,6 +30,12 @@ QList<Redirect> HeldRedirects(const QList<Redirect>& redirects, const QString& f
 // Where the path of an address begins: after "scheme://host:port", or at its start.
 qsizetype AddressPathStart(const QString& address);
 
+// A kind's rules written as one file: `opening`, then `rule` of each redirect the file holds
+// (HeldRedirects), the others left out with their reason.
+ServerRules OneFileRules(const QString& file, const QByteArray& opening,
+                         const CannotHold& cannotHold, const QList<Redirect>& redirects,
+                         QByteArray (*rule)(const Redirect&));
+
 // A name for what a file names inside itself (Caddy's placeholders, Apache's maps), derived from
 // the site's old path: "zandrift_" and eight hex digits. The files written for several folders
 // of one old site can so stand together in one server's configuration.
