@@ -3,7 +3,7 @@
 // case), decoded as UTF-8 when the page up to the end of that "</title>" is well-formed UTF-8
 // and byte for byte as Latin-1 otherwise, carriage returns dropped and line feeds turned into
 // spaces; the page's path when that leaves nothing.
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "movers/pages/page_title.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 // RemoveLineBreaks on arbitrary UTF-16 text: every carriage return is dropped, every line
 // feed becomes one space in its place, every other character is kept in order.
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "movers/pages/page_title.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 // The number parser with the delay conversion on arbitrary text: the delay is exactly the
 // whole numbers from 0 to 32767, with the value parsed, and that value is the one the C
 // library reads from the same text.
-#include "fuzz/fuzz_check.h"
+#include "fuzz_check.h"
 #include "movers/pages/whole_number.h"
 
 #include <QString>
