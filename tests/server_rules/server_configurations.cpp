@@ -90,7 +90,8 @@ http {
             WrittenConfiguration(site.folder + QStringLiteral("/nginx.conf"), text)};
 }
 
-// No admin endpoint and no certificates.
+// The old site's block imports each file and serves the site's files; no admin endpoint and no
+// certificates.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site) {
     const QString text = QStringLiteral(R"({
 	admin off
@@ -98,7 +99,8 @@ QStringList ConfigureCaddy(quint16 port, const ServedSite& site) {
 }
 http://127.0.0.1:%1 {
 	root * %2
-%3}
+%3	file_server
+}
 )")
                              .arg(QString::number(port), site.root,
                                   readEach(site, QStringLiteral("import"), QStringLiteral("\t")));
