@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QString>
 
+#include <chrono>
+
 // Where a server under test keeps its own files, and what it serves.
 struct ServedSite {
     QString folder;         // its configuration, logs and state
@@ -20,12 +22,17 @@ public:
     // server's arguments.
     using Configure = QStringList (*)(quint16 port, const ServedSite& site);
 
-    // A port taken meanwhile by another process is tried again on another.
-    RunningServer(const QString& program, Configure configure, const ServedSite& site);
+    // A port taken meanwhile by another process is tried again on another. A server still
+    // not listening after `listenWithin` is ended and not tried again.
+    RunningServer(const QString& program, Configure configure, const ServedSite& site,
+                  std::chrono::milliseconds listenWithin = std::chrono::seconds(20));
     ~RunningServer();
 
     quint16 port = 0; // 0 when it is not listening; `failure` tells why
     QString failure;
+
+    // The server's process id, for its figures in /proc (a benchmark's memory).
+    qint64 processId() const { return process.processId(); }
 
 private:
     QProcess process;
