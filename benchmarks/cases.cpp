@@ -12,19 +12,6 @@
 
 namespace {
 
-// The number with a comma between each group of three digits.
-std::string count(int number) {
-    const std::string digits = std::to_string(number);
-    std::string text;
-    for (std::size_t at = 0; at < digits.size(); ++at) {
-        if (at > 0 && (digits.size() - at) % 3 == 0) {
-            text += ',';
-        }
-        text += digits[at];
-    }
-    return text;
-}
-
 // Sides that read one page; each reads it once first, unmeasured, so that both find it in
 // the page cache.
 Side titleOf(std::string label, std::string page, int times) {
@@ -72,7 +59,7 @@ void addListingCases(std::vector<Case>& cases, const SiteData& data, int pages) 
     const auto prepare = [&data, pages] {
         data.makeSite(pages);
     };
-    const std::string entries = count(3 * pages) + " entries, " + count(pages) + " pages";
+    const std::string entries = CountText(3 * pages) + " entries, " + CountText(pages) + " pages";
     cases.push_back({.name = "list " + entries,
                      .ours = {"",
                               [site](Meter& m) {
@@ -122,7 +109,7 @@ void addRunCases(std::vector<Case>& cases, const SiteData& data, int pages) {
     const auto makeSite = [&data, pages] {
         data.makeSite(pages);
     };
-    const std::string of = count(pages) + " pages";
+    const std::string of = CountText(pages) + " pages";
     cases.push_back(runCase(
         "redirect pages, engine, " + of + " of 8 KB", site,
         [site](Meter& m) { program::WriteRedirectPages(m, site); }, 1.15, makeSite));
@@ -153,8 +140,8 @@ void addRunCases(std::vector<Case>& cases, const SiteData& data, int pages) {
 Case treeCase(const SiteData& data, int pages) {
     const std::string site = data.site(pages);
     const std::string tree = data.treeSite(pages);
-    return {.name =
-                "redirect pages, engine, whole tree of " + count(pages) + " pages in 100 folders",
+    return {.name = "redirect pages, engine, whole tree of " + CountText(pages) +
+                    " pages in 100 folders",
             .ours = {"",
                      [tree](Meter& m) {
                          program::WriteRedirectPages(m, tree, ListingDepth::WholeTree);
@@ -201,7 +188,7 @@ void addCheckCases(std::vector<Case>& cases, const SiteData& data, int pages) {
     const Side check{"", [site, server](Meter& m) {
                          program::CheckPages(m, site, web_server::Port(server));
                      }};
-    const std::string name = "check " + count(pages) + " pages at a local nginx";
+    const std::string name = "check " + CountText(pages) + " pages at a local nginx";
     cases.push_back({.name = name + ", against Qt Network",
                      .ours = check,
                      .reference = plainClient("Qt Network client, 8 at a time", site, server,

@@ -17,8 +17,9 @@
 
 namespace {
 
-long statusFieldKiB(const char* field) {
-    std::ifstream status("/proc/self/status");
+// A field of a process's status in /proc ("self" for this process).
+long statusFieldKiB(const std::string& process, const char* field) {
+    std::ifstream status("/proc/" + process + "/status");
     std::string line;
     while (std::getline(status, line)) {
         if (line.rfind(field, 0) == 0) {
@@ -33,11 +34,6 @@ void resetPeakResident() {
     std::ofstream("/proc/self/clear_refs") << "5";
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 std::string timeText(double seconds) {
     char text[32];
     if (seconds >= 1) {
@@ -47,12 +43,6 @@ std::string timeText(double seconds) {
     } else {
         std::snprintf(text, sizeof text, "%.1f µs", seconds * 1e6);
     }
-    return text;
-}
-
-std::string memoryText(double kib) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f MB", kib / 1024);
     return text;
 }
 
@@ -98,12 +88,6 @@ struct Figures {
     std::vector<double> ours, reference, oursCpu, referenceCpu, peaks, extras;
 };
 
-std::string ratioText(double ours, double reference) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2fx", reference > 0 ? ours / reference : 0);
-    return text;
-}
-
 // " (N/s)": the case's requests per second in `seconds`; nothing for a case without requests.
 std::string rateText(const Case& benchmark, double seconds) {
     if (benchmark.requests == 0 || seconds <= 0) {
@@ -115,14 +99,14 @@ std::string rateText(const Case& benchmark, double seconds) {
 }
 
 std::string row(const Case& benchmark, const Figures& figures) {
-    const double ours = median(figures.ours);
-    const double reference = median(figures.reference);
-    const double extra = median(figures.extras);
+    const double ours = Median(figures.ours);
+    const double reference = Median(figures.reference);
+    const double extra = Median(figures.extras);
     std::ostringstream text;
     text << "| " << benchmark.name << " | " << timeText(ours) << rateText(benchmark, ours) << " | "
          << benchmark.reference.label << " " << timeText(reference)
-         << rateText(benchmark, reference) << " | " << ratioText(ours, reference) << " | "
-         << ratioText(median(figures.oursCpu), median(figures.referenceCpu)) << " | ";
+         << rateText(benchmark, reference) << " | " << RatioText(ours, reference) << " | "
+         << RatioText(Median(figures.oursCpu), Median(figures.referenceCpu)) << " | ";
     if (benchmark.maxRatio > 0) {
         char goal[48];
         std::snprintf(goal, sizeof goal, "≤%.2fx %s", benchmark.maxRatio,
@@ -131,10 +115,10 @@ std::string row(const Case& benchmark, const Figures& figures) {
     }
     if (benchmark.maxExtraKiB > 0) {
         text << (benchmark.maxRatio > 0 ? "; " : "") << "extra ≤"
-             << memoryText(benchmark.maxExtraKiB)
+             << MemoryText(benchmark.maxExtraKiB)
              << (extra <= benchmark.maxExtraKiB ? " met" : " MISSED");
     }
-    text << " | " << memoryText(median(figures.peaks)) << " | " << memoryText(extra) << " |";
+    text << " | " << MemoryText(Median(figures.peaks)) << " | " << MemoryText(extra) << " |";
     return text.str();
 }
 
@@ -155,7 +139,7 @@ void Meter::measure(const std::function<void()>& work, int times,
         seconds.push_back(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    figures.seconds = median(seconds);
+    figures.seconds = Median(seconds);
     figures.cpuSeconds = (CpuSeconds() - cpuBefore) / times;
     figures.peakKiB = PeakResidentKiB();
     figures.extraKiB = std::max(0L, figures.peakKiB - resident);
@@ -281,11 +265,48 @@ int RunChildSide(const std::vector<Case>& cases, int caseIndex, int side) {
 }
 
 long ResidentKiB() {
-    return statusFieldKiB("VmRSS:");
+    return statusFieldKiB("self", "VmRSS:");
 }
 
 long PeakResidentKiB() {
-    return statusFieldKiB("VmHWM:");
+    return statusFieldKiB("self", "VmHWM:");
+}
+
+long PeakResidentKiBOf(long processId) {
+    return statusFieldKiB(std::to_string(processId), "VmHWM:");
+}
+
+double Percentile(std::vector<double> values, int percent) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() * std::size_t(percent) / 100];
+}
+
+double Median(std::vector<double> values) {
+    return Percentile(std::move(values), 50);
+}
+
+std::string RatioText(double ours, double reference) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2fx", reference > 0 ? ours / reference : 0);
+    return text;
+}
+
+std::string MemoryText(double kib) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", kib / 1024);
+    return text;
+}
+
+std::string CountText(long long number) {
+    const std::string digits = std::to_string(number);
+    std::string text;
+    for (std::size_t at = 0; at < digits.size(); ++at) {
+        if (at > 0 && (digits.size() - at) % 3 == 0) {
+            text += ',';
+        }
+        text += digits[at];
+    }
+    return text;
 }
 
 double CpuSeconds() {
@@ -295,4 +316,11 @@ double CpuSeconds() {
         return time.tv_sec + time.tv_usec / 1e6;
     };
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+std::string LoadAverage() {
+    std::ifstream file("/proc/loadavg");
+    std::string one, five, fifteen;
+    file >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
 }

@@ -84,8 +84,22 @@ void RunCases(const std::vector<Case>& cases, int rounds, const std::string& pro
 // In a child: runs one side of one case and prints its figures.
 int RunChildSide(const std::vector<Case>& cases, int caseIndex, int side);
 
-// The process's resident memory now, and its peak, in KiB.
+// The process's resident memory now, and its peak, in KiB; the peak of another process.
 long ResidentKiB();
 long PeakResidentKiB();
+long PeakResidentKiBOf(long processId);
 // The processor time the process has used so far, user and system.
 double CpuSeconds();
+
+// The value `percent` per cent of the values lie below (the higher middle one for 50), 0 for
+// none.
+double Percentile(std::vector<double> values, int percent);
+double Median(std::vector<double> values);
+// "1.23x": `ours` as a multiple of `reference`.
+std::string RatioText(double ours, double reference);
+// "12.3 MB" for a size in KiB.
+std::string MemoryText(double kib);
+// The number with a comma between each group of three digits.
+std::string CountText(long long number);
+// The system's load averages over 1, 5 and 15 minutes.
+std::string LoadAverage();

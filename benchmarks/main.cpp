@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <sys/stat.h>
@@ -46,14 +45,6 @@ Options parse(int argc, char** argv) {
     return options;
 }
 
-// The system's load averages over 1, 5 and 15 minutes.
-std::string loadAverage() {
-    std::ifstream file("/proc/loadavg");
-    std::string one, five, fifteen;
-    file >> one >> five >> fifteen;
-    return one + " " + five + " " + fifteen;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -78,12 +69,12 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::printf("Each figure is the median of %d runs, each in a fresh process; load average "
                 "at the start %s\n",
-                options.rounds, loadAverage().c_str());
+                options.rounds, LoadAverage().c_str());
     RunCases(cases, options.rounds, "/proc/self/exe",
              {"--rounds", std::to_string(options.rounds), "--only", options.only, "--data",
               options.data},
              data.asideFolder() + "/" + std::to_string(getpid()) + "-");
-    std::printf("Load average at the end %s\n", loadAverage().c_str());
+    std::printf("Load average at the end %s\n", LoadAverage().c_str());
     if (temporary) {
         std::filesystem::remove_all(options.data);
     }
