@@ -1,5 +1,6 @@
 #include "site_data.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -100,6 +101,33 @@ void SiteData::makeMixedSite(int pages) const {
                 index % 4 == 0 ? (64 << 10) + std::size_t(index) * 7919 % (136 << 10) : 8192;
             writeFile(folder + '/' + pageName(index), pageText(index, size));
         }
+    });
+}
+
+std::string SiteData::smallPagePath(int number, int pages, int folders) {
+    char name[32];
+    std::snprintf(name, sizeof name, "page%06d.htm", number);
+    if (folders <= 1) {
+        return name;
+    }
+    char folder[32];
+    std::snprintf(folder, sizeof folder, "folder%03d/", (number - 1) / (pages / folders) + 1);
+    return folder + std::string(name);
+}
+
+void SiteData::makeSmallPagesSite(int pages, int folders) const {
+    const std::string site = smallPagesSite(pages, folders);
+    makeOnce(site, [&] {
+        for (int number = 1; number <= pages; ++number) {
+            const std::filesystem::path page = site + "/" + smallPagePath(number, pages, folders);
+            std::filesystem::create_directories(page.parent_path());
+            const std::string title = "Page " + std::to_string(number);
+            writeFile(page, "<!DOCTYPE html>\n<html><head><title>" + title +
+                                "</title></head>\n<body><p>" + title +
+                                " of the site.</p></body></html>\n");
+        }
+        const std::filesystem::path middle = site + "/" + smallPagePath(pages / 2, pages, folders);
+        writeFile(middle.parent_path() / "style.css", "body { font-family: serif; }\n");
     });
 }
 

@@ -19,6 +19,15 @@ public:
     // The same pages, a quarter of them 64 to 200 KB, and no other files.
     std::string mixedSite(int pages) const { return root + "/mixed-" + std::to_string(pages); }
     void makeMixedSite(int pages) const;
+    // `pages` small pages (a title and a line each, named page000001.htm on) in one folder,
+    // or in order over `folders` folders (folder001 on), with a plain file, style.css, beside
+    // the page in the middle of the site.
+    std::string smallPagesSite(int pages, int folders) const {
+        return root + "/small-" + std::to_string(pages) + "-in-" + std::to_string(folders);
+    }
+    void makeSmallPagesSite(int pages, int folders) const;
+    // The path of page `number` (from 1) of such a site, relative to the site.
+    static std::string smallPagePath(int number, int pages, int folders);
     // A folder that stays empty, and one for what runs leave behind, out of the way of
     // later runs.
     std::string emptyFolder() const { return root + "/empty"; }
