@@ -1,0 +1,73 @@
+#include "mover_output.h"
+
+#include "harness.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <utility>
+
+namespace mover_output {
+
+std::string Write(const std::string& site, const std::vector<std::string>& arguments) {
+    std::vector<std::string> command = {ZANDRIFT_PROGRAM};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    command.insert(command.end(), {"--replace", site});
+    Child program(command, {});
+    while (program.readLine()) {
+        // The progress lines are not needed; reading them keeps the program from blocking.
+    }
+    if (!program.finish()) {
+        std::fprintf(stderr, "%s failed on %s\n", ZANDRIFT_PROGRAM, site.c_str());
+        return {};
+    }
+    return site + "/zandrifts";
+}
+
+void CopyBeside(const std::string& site, const std::string& output, const std::string& relative) {
+    std::filesystem::copy_file(site + "/" + relative, output + "/" + relative,
+                               std::filesystem::copy_options::overwrite_existing);
+}
+
+HiddenFiles::HiddenFiles(const std::string& folder, const std::string& name) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.path().filename() == name) {
+            hidden.push_back(entry.path().string());
+        }
+    }
+    for (const std::string& path : hidden) {
+        std::filesystem::rename(path, path + ".hidden");
+    }
+}
+
+HiddenFiles::~HiddenFiles() {
+    for (const std::string& path : hidden) {
+        std::filesystem::rename(path + ".hidden", path);
+    }
+}
+
+std::string RulesFilesText(const std::string& output) {
+    std::map<std::string, std::pair<int, std::uintmax_t>> files; // by name: count, bytes
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(output)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && entry.path().extension() != ".htm" && name != "style.css") {
+            auto& [count, bytes] = files[name];
+            ++count;
+            bytes += entry.file_size();
+        }
+    }
+    std::string text;
+    for (const auto& [name, figures] : files) {
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += name;
+        if (figures.first > 1) {
+            text.append(" (").append(CountText(figures.first)).append(" files)");
+        }
+        text.append(" ").append(MemoryText(double(figures.second) / 1024));
+    }
+    return text;
+}
+
+} // namespace mover_output

@@ -1,0 +1,267 @@
+// Measures what the server rules files cost each real web server per request: a redirected
+// page and a plain file, asked of the server serving the program's output with the rules of
+// 100,000 pages and without them, in one folder and in 100 folders. See BENCHMARKS.md.
+//
+//   zandrift_server_benchmarks [--requests N] [--budget SECONDS] [--listen SECONDS]
+//                              [--only TEXT] [--data FOLDER]
+//
+// --requests: requests for each of the two paths on each side (2,000); --budget: the most
+// seconds one side sends requests for (120), fewer requests then; --listen: the most seconds
+// a server may take to listen (1,200); --only: the servers and layouts whose names hold TEXT;
+// --data: make (and keep) the sites in FOLDER instead of a temporary folder removed at the end.
+#include "harness.h"
+#include "mover_output.h"
+#include "server_configurations.h"
+#include "server_side.h"
+#include "site_data.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kPages = 100000;
+const std::string kNewAddress = "https://new.example/";
+
+struct Options {
+    server_side::Limits limits;
+    std::string only;
+    std::string data;
+};
+
+Options parse(int argc, char** argv) {
+    Options options;
+    for (int at = 1; at + 1 < argc; ++at) {
+        const std::string option = argv[at];
+        if (option == "--requests") {
+            options.limits.requests = std::atoi(argv[++at]);
+        } else if (option == "--budget") {
+            options.limits.budgetSeconds = std::atof(argv[++at]);
+        } else if (option == "--listen") {
+            options.limits.listenSeconds = std::atof(argv[++at]);
+        } else if (option == "--only") {
+            options.only = argv[++at];
+        } else if (option == "--data") {
+            options.data = argv[++at];
+        }
+    }
+    return options;
+}
+
+// A way of serving the output with the rules.
+struct Server {
+    std::string label;
+    QString program;
+    RunningServer::Configure configure;
+    QString rulesFile;   // at the output's top; empty: the .htaccess files where they stand
+    double maxRatio = 0; // the goal for both requests' ratios; 0: reported only
+};
+
+const std::vector<Server> kServers = {
+    {"Apache, .htaccess", "apache2", &ConfigureApache, {}, 0},
+    {"Apache, server configuration", "apache2", &ConfigureApacheServer, "redirects.apache.conf",
+     1.5},
+    {"nginx", "nginx", &ConfigureNginx, "redirects.nginx", 1.5},
+    {"Caddy", "caddy", &ConfigureCaddy, "redirects.caddy", 1.5},
+};
+
+// What one server and layout are asked, and where.
+struct Setting {
+    const Server& server;
+    std::string layout;
+    std::string output; // the document root
+    std::string page;   // the redirected page and the plain file, relative to the output
+    std::string plain;
+    std::string servers; // a folder for the servers' own files
+    std::string noRules; // a rules file without rules
+};
+
+std::string secondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, seconds < 1 ? "%.0f ms" : "%.2f s",
+                  seconds < 1 ? seconds * 1e3 : seconds);
+    return text;
+}
+
+// "123 µs (p90 145)", with the answers that were not as expected.
+std::string timesText(const server_side::TimedTarget& timed, const char* expected) {
+    std::string text = CountText(std::llround(Median(timed.micros))) + " µs (p90 " +
+                       CountText(std::llround(Percentile(timed.micros, 90))) + ")";
+    if (timed.wrong > 0) {
+        text += " **WRONG**: " + CountText(timed.wrong) + " of " + CountText(timed.micros.size()) +
+                " not " + expected;
+    }
+    return text;
+}
+
+// One side: the server on the output, with its rules or with none.
+server_side::Figures runSide(const Setting& setting, bool withRules, const Options& options) {
+    const std::string folder = setting.servers + (withRules ? "/rules" : "/none");
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const QString output = QString::fromStdString(setting.output);
+    const QString rules = setting.server.rulesFile.isEmpty() || !withRules
+                              ? QString::fromStdString(setting.noRules)
+                              : output + "/" + setting.server.rulesFile;
+    const ServedSite site{QString::fromStdString(folder), output, rules};
+    const QByteArray page = QByteArray::fromStdString("/" + setting.page);
+    std::vector<server_side::Target> targets = {
+        {page, 200}, {QByteArray::fromStdString("/" + setting.plain), 200}};
+    if (withRules) {
+        targets[0] = {page, 301, QByteArray::fromStdString(kNewAddress + setting.page)};
+    }
+    std::optional<mover_output::HiddenFiles> hidden;
+    if (setting.server.rulesFile.isEmpty() && !withRules) {
+        hidden.emplace(setting.output, ".htaccess");
+    }
+    server_side::Figures figures =
+        server_side::Run(InstalledProgram(setting.server.program), setting.server.configure, site,
+                         targets, options.limits);
+    if (!figures.failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(figures.failure));
+    }
+    return figures;
+}
+
+// The row of one server and layout: both sides' figures and their ratios.
+std::string row(const Setting& setting, const server_side::Figures& none,
+                const server_side::Figures& rules, const Options& options) {
+    const std::string name = "| " + setting.server.label + " | " + setting.layout + " | ";
+    if (!none.failure.isEmpty() || !rules.failure.isEmpty()) {
+        // What failed, without the server's log, which went to standard error.
+        const QString failure = none.failure.isEmpty() ? "with the rules: " + rules.failure
+                                                       : "without rules: " + none.failure;
+        return name + failure.section(QStringLiteral(": "), 0, 1).toStdString() +
+               " | | | | | | | |";
+    }
+    std::string text = name;
+    bool met = true;
+    bool wrong = false;
+    for (std::size_t index = 0; index < 2; ++index) {
+        const server_side::TimedTarget& without = none.targets[index];
+        const server_side::TimedTarget& with = rules.targets[index];
+        const double ratio = Median(with.micros) / Median(without.micros);
+        met = met && ratio <= setting.server.maxRatio;
+        wrong = wrong || without.wrong > 0 || with.wrong > 0;
+        text += timesText(without, "200") + " → " + timesText(with, index == 0 ? "301" : "200") +
+                " | " + RatioText(Median(with.micros), Median(without.micros)) + " | ";
+    }
+    char goal[48];
+    std::snprintf(goal, sizeof goal, "≤%.2fx: %s", setting.server.maxRatio,
+                  wrong ? "**WRONG ANSWERS**"
+                  : met ? "met"
+                        : "**missed**");
+    text += (setting.server.maxRatio > 0 ? goal : "reported") + std::string(" | ") +
+            MemoryText(double(none.peakKiB)) + " → " + MemoryText(double(rules.peakKiB)) + " | " +
+            secondsText(none.startSeconds) + " → " + secondsText(rules.startSeconds) + " | ";
+    const std::size_t sent = rules.targets[0].micros.size();
+    text += CountText(none.targets[0].micros.size()) + " → " + CountText(sent) +
+            (sent < std::size_t(options.limits.requests) ? " (capped by --budget)" : "") + " |";
+    return text;
+}
+
+// The program's output for a site of kPages pages in `folders` folders, served by each
+// server without and with the rules; adds a row for each server measured. False when the
+// program failed.
+bool measureLayout(const SiteData& data, const std::string& layout, int folders,
+                   const Options& options, std::vector<std::string>& rows) {
+    const std::string site = data.smallPagesSite(kPages, folders);
+    data.makeSmallPagesSite(kPages, folders);
+    const auto start = std::chrono::steady_clock::now();
+    const std::string output =
+        mover_output::Write(site, {"--movers", "--recursive", "--rules", "apache,nginx,caddy",
+                                   "--address", kNewAddress, "--delay", "0"});
+    if (output.empty()) {
+        return false;
+    }
+    const std::string page = SiteData::smallPagePath(kPages / 2, kPages, folders);
+    const std::string plain = std::filesystem::path(page).replace_filename("style.css").string();
+    mover_output::CopyBeside(site, output, plain);
+    std::printf(
+        "%s pages in %s: written in %s; %s\n", CountText(kPages).c_str(), layout.c_str(),
+        secondsText(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
+            .c_str(),
+        mover_output::RulesFilesText(output).c_str());
+    for (const Server& server : kServers) {
+        if ((server.label + ", " + layout).find(options.only) == std::string::npos) {
+            continue;
+        }
+        if (InstalledProgram(server.program).isEmpty()) {
+            std::printf("%s: not installed\n", server.label.c_str());
+            continue;
+        }
+        if (!server.rulesFile.isEmpty() &&
+            !std::filesystem::exists(output + "/" + server.rulesFile.toStdString())) {
+            std::printf("%s, %s: not available, the output holds no %s\n", server.label.c_str(),
+                        layout.c_str(), server.rulesFile.toStdString().c_str());
+            continue;
+        }
+        const Setting setting{server,
+                              layout,
+                              output,
+                              page,
+                              plain,
+                              data.folderFor("servers"),
+                              data.folderFor("no-rules")};
+        const server_side::Figures none = runSide(setting, false, options);
+        const server_side::Figures rules = runSide(setting, true, options);
+        rows.push_back(row(setting, none, rules, options));
+        std::printf("%s\n", rows.back().c_str());
+        std::fflush(stdout);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    Options options = parse(argc, argv);
+    const bool temporary = options.data.empty();
+    if (temporary) {
+        char pattern[] = "/tmp/zandrift-server-benchmarks-XXXXXX";
+        options.data = mkdtemp(pattern);
+    }
+    // Readable by the unprivileged user Apache serves as when started by root.
+    std::filesystem::permissions(options.data, std::filesystem::perms(0755));
+    const SiteData data(options.data);
+    std::filesystem::create_directories(data.folderFor("servers"));
+    // Caddy 2.6 refuses to import an empty file, but takes one holding only a comment, as the
+    // other servers do.
+    std::ofstream(data.folderFor("no-rules")) << "# No redirects: the server without rules.\n";
+
+    std::printf("Load average at the start %s. Each request on a new connection (\"Connection: "
+                "close\"), one at a time, the redirected page and the plain file in turns, up to "
+                "%s of each for each side or %.0f s; times from connecting until the server "
+                "closed the connection, median and 90th percentile in microseconds. Without "
+                "rules the page is the mover page (200).\n",
+                LoadAverage().c_str(), CountText(options.limits.requests).c_str(),
+                options.limits.budgetSeconds);
+    std::vector<std::string> rows;
+    for (const auto& [layout, folders] :
+         std::vector<std::pair<std::string, int>>{{"one folder", 1}, {"100 folders", 100}}) {
+        if (!measureLayout(data, layout, folders, options, rows)) {
+            return 1;
+        }
+    }
+    std::printf("\n| server | layout | redirect: no rules → rules | ratio | style.css: no rules → "
+                "rules | ratio | goal | peak memory | listening after | requests of each |\n"
+                "|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const std::string& line : rows) {
+        std::printf("%s\n", line.c_str());
+    }
+    std::printf("Load average at the end %s\n", LoadAverage().c_str());
+    if (temporary) {
+        std::filesystem::remove_all(options.data);
+    }
+    return 0;
+}
