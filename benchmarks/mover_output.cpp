@@ -9,6 +9,17 @@
 
 namespace mover_output {
 
+namespace {
+
+// The pages and the plain file are what a server serves; every other file the program wrote
+// is a rules file.
+bool isRulesFile(const std::filesystem::directory_entry& entry) {
+    return entry.is_regular_file() && entry.path().extension() != ".htm" &&
+           entry.path().filename() != "style.css";
+}
+
+} // namespace
+
 std::string Write(const std::string& site, const std::vector<std::string>& arguments) {
     std::vector<std::string> command = {ZANDRIFT_PROGRAM};
     command.insert(command.end(), arguments.begin(), arguments.end());
@@ -29,29 +40,24 @@ void CopyBeside(const std::string& site, const std::string& output, const std::s
                                std::filesystem::copy_options::overwrite_existing);
 }
 
-HiddenFiles::HiddenFiles(const std::string& folder, const std::string& name) {
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.path().filename() == name) {
-            hidden.push_back(entry.path().string());
+void CopyWithoutRules(const std::string& output, const std::string& copy) {
+    std::filesystem::remove_all(copy);
+    std::filesystem::create_directories(copy);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(output)) {
+        const std::filesystem::path twin = copy / entry.path().lexically_relative(output);
+        if (entry.is_directory()) {
+            std::filesystem::create_directory(twin);
+        } else if (!isRulesFile(entry)) {
+            std::filesystem::create_hard_link(entry.path(), twin);
         }
-    }
-    for (const std::string& path : hidden) {
-        std::filesystem::rename(path, path + ".hidden");
-    }
-}
-
-HiddenFiles::~HiddenFiles() {
-    for (const std::string& path : hidden) {
-        std::filesystem::rename(path + ".hidden", path);
     }
 }
 
 std::string RulesFilesText(const std::string& output) {
     std::map<std::string, std::pair<int, std::uintmax_t>> files; // by name: count, bytes
     for (const auto& entry : std::filesystem::recursive_directory_iterator(output)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file() && entry.path().extension() != ".htm" && name != "style.css") {
-            auto& [count, bytes] = files[name];
+        if (isRulesFile(entry)) {
+            auto& [count, bytes] = files[entry.path().filename().string()];
             ++count;
             bytes += entry.file_size();
         }

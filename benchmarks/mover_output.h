@@ -13,20 +13,11 @@ std::string Write(const std::string& site, const std::vector<std::string>& argum
 // Copies the file at `relative` in the site to the same place in its output.
 void CopyBeside(const std::string& site, const std::string& output, const std::string& relative);
 
-// The files named `name` anywhere in a folder, renamed aside while this object lives: the
-// output served without the .htaccess files, wherever the program put them.
-class HiddenFiles {
-public:
-    HiddenFiles(const std::string& folder, const std::string& name);
-    ~HiddenFiles();
-    HiddenFiles(const HiddenFiles&) = delete;
-    HiddenFiles& operator=(const HiddenFiles&) = delete;
+// Makes `copy` the output without its rules files: its folders, and hard links to its pages
+// and plain files (style.css), wherever the program put the rules files.
+void CopyWithoutRules(const std::string& output, const std::string& copy);
 
-private:
-    std::vector<std::string> hidden;
-};
-
-// The files of the output other than its pages and style.css, by name, each with how many
+// The output's rules files (all but its pages and style.css), by name, each with how many
 // there are and their size: "redirects.nginx 8.1 MB, .htaccess (100 files) 9.2 MB".
 std::string RulesFilesText(const std::string& output);
 

@@ -6,9 +6,10 @@
 //                              [--only TEXT] [--data FOLDER]
 //
 // --requests: requests for each of the two paths on each side (2,000); --budget: the most
-// seconds one side sends requests for (120), fewer requests then; --listen: the most seconds
-// a server may take to listen (1,200); --only: the servers and layouts whose names hold TEXT;
-// --data: make (and keep) the sites in FOLDER instead of a temporary folder removed at the end.
+// seconds the requests of one server and layout take (120), fewer requests then; --listen:
+// the most seconds a server may take to listen (1,200); --only: the servers and layouts whose
+// names hold TEXT; --data: make (and keep) the sites in FOLDER instead of a temporary folder
+// removed at the end.
 #include "harness.h"
 #include "mover_output.h"
 #include "server_configurations.h"
@@ -23,7 +24,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,8 +78,9 @@ const std::vector<Server> kServers = {
 struct Setting {
     const Server& server;
     std::string layout;
-    std::string output; // the document root
-    std::string page;   // the redirected page and the plain file, relative to the output
+    std::string output; // the document root with the rules
+    std::string bare;   // the document root without them: the output without its rules files
+    std::string page;   // the redirected page and the plain file, relative to either root
     std::string plain;
     std::string servers; // a folder for the servers' own files
     std::string noRules; // a rules file without rules
@@ -103,33 +104,28 @@ std::string timesText(const server_side::TimedTarget& timed, const char* expecte
     return text;
 }
 
-// One side: the server on the output, with its rules or with none.
-server_side::Figures runSide(const Setting& setting, bool withRules, const Options& options) {
-    const std::string folder = setting.servers + (withRules ? "/rules" : "/none");
+// A new folder of the servers' own for one side.
+QString serverFolder(const Setting& setting, const std::string& side) {
+    const std::string folder = setting.servers + "/" + side;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
+    return QString::fromStdString(folder);
+}
+
+// The side without rules, where the page is the mover page, and the side with them, where it
+// is redirected to its new address.
+std::vector<server_side::Side> sidesOf(const Setting& setting) {
     const QString output = QString::fromStdString(setting.output);
-    const QString rules = setting.server.rulesFile.isEmpty() || !withRules
-                              ? QString::fromStdString(setting.noRules)
+    const QString noRules = QString::fromStdString(setting.noRules);
+    const QString rules = setting.server.rulesFile.isEmpty()
+                              ? noRules // Apache reads the .htaccess files where they stand
                               : output + "/" + setting.server.rulesFile;
-    const ServedSite site{QString::fromStdString(folder), output, rules};
     const QByteArray page = QByteArray::fromStdString("/" + setting.page);
-    std::vector<server_side::Target> targets = {
-        {page, 200}, {QByteArray::fromStdString("/" + setting.plain), 200}};
-    if (withRules) {
-        targets[0] = {page, 301, QByteArray::fromStdString(kNewAddress + setting.page)};
-    }
-    std::optional<mover_output::HiddenFiles> hidden;
-    if (setting.server.rulesFile.isEmpty() && !withRules) {
-        hidden.emplace(setting.output, ".htaccess");
-    }
-    server_side::Figures figures =
-        server_side::Run(InstalledProgram(setting.server.program), setting.server.configure, site,
-                         targets, options.limits);
-    if (!figures.failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(figures.failure));
-    }
-    return figures;
+    const server_side::Target plain{QByteArray::fromStdString("/" + setting.plain), 200};
+    return {{{serverFolder(setting, "none"), QString::fromStdString(setting.bare), noRules},
+             {{page, 200}, plain}},
+            {{serverFolder(setting, "rules"), output, rules},
+             {{page, 301, QByteArray::fromStdString(kNewAddress + setting.page)}, plain}}};
 }
 
 // The row of one server and layout: both sides' figures and their ratios.
@@ -164,7 +160,7 @@ std::string row(const Setting& setting, const server_side::Figures& none,
             MemoryText(double(none.peakKiB)) + " → " + MemoryText(double(rules.peakKiB)) + " | " +
             secondsText(none.startSeconds) + " → " + secondsText(rules.startSeconds) + " | ";
     const std::size_t sent = rules.targets[0].micros.size();
-    text += CountText(none.targets[0].micros.size()) + " → " + CountText(sent) +
+    text += CountText(sent) +
             (sent < std::size_t(options.limits.requests) ? " (capped by --budget)" : "") + " |";
     return text;
 }
@@ -174,6 +170,15 @@ std::string row(const Setting& setting, const server_side::Figures& none,
 // program failed.
 bool measureLayout(const SiteData& data, const std::string& layout, int folders,
                    const Options& options, std::vector<std::string>& rows) {
+    std::vector<const Server*> servers;
+    for (const Server& server : kServers) {
+        if ((server.label + ", " + layout).find(options.only) != std::string::npos) {
+            servers.push_back(&server);
+        }
+    }
+    if (servers.empty()) {
+        return true;
+    }
     const std::string site = data.smallPagesSite(kPages, folders);
     data.makeSmallPagesSite(kPages, folders);
     const auto start = std::chrono::steady_clock::now();
@@ -183,18 +188,17 @@ bool measureLayout(const SiteData& data, const std::string& layout, int folders,
     if (output.empty()) {
         return false;
     }
+    const double written =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const std::string page = SiteData::smallPagePath(kPages / 2, kPages, folders);
     const std::string plain = std::filesystem::path(page).replace_filename("style.css").string();
     mover_output::CopyBeside(site, output, plain);
-    std::printf(
-        "%s pages in %s: written in %s; %s\n", CountText(kPages).c_str(), layout.c_str(),
-        secondsText(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count())
-            .c_str(),
-        mover_output::RulesFilesText(output).c_str());
-    for (const Server& server : kServers) {
-        if ((server.label + ", " + layout).find(options.only) == std::string::npos) {
-            continue;
-        }
+    const std::string bare = data.folderFor("output-without-rules");
+    mover_output::CopyWithoutRules(output, bare);
+    std::printf("%s pages in %s: written in %s; %s\n", CountText(kPages).c_str(), layout.c_str(),
+                secondsText(written).c_str(), mover_output::RulesFilesText(output).c_str());
+    for (const Server* const selected : servers) {
+        const Server& server = *selected;
         if (InstalledProgram(server.program).isEmpty()) {
             std::printf("%s: not installed\n", server.label.c_str());
             continue;
@@ -208,13 +212,19 @@ bool measureLayout(const SiteData& data, const std::string& layout, int folders,
         const Setting setting{server,
                               layout,
                               output,
+                              bare,
                               page,
                               plain,
                               data.folderFor("servers"),
                               data.folderFor("no-rules")};
-        const server_side::Figures none = runSide(setting, false, options);
-        const server_side::Figures rules = runSide(setting, true, options);
-        rows.push_back(row(setting, none, rules, options));
+        const std::vector<server_side::Figures> figures = server_side::Run(
+            InstalledProgram(server.program), server.configure, sidesOf(setting), options.limits);
+        for (const server_side::Figures& side : figures) {
+            if (!side.failure.isEmpty()) {
+                std::fprintf(stderr, "%s\n", qPrintable(side.failure));
+            }
+        }
+        rows.push_back(row(setting, figures[0], figures[1], options));
         std::printf("%s\n", rows.back().c_str());
         std::fflush(stdout);
     }
@@ -239,11 +249,12 @@ int main(int argc, char** argv) {
     // other servers do.
     std::ofstream(data.folderFor("no-rules")) << "# No redirects: the server without rules.\n";
 
-    std::printf("Load average at the start %s. Each request on a new connection (\"Connection: "
-                "close\"), one at a time, the redirected page and the plain file in turns, up to "
-                "%s of each for each side or %.0f s; times from connecting until the server "
-                "closed the connection, median and 90th percentile in microseconds. Without "
-                "rules the page is the mover page (200).\n",
+    std::printf("Load average at the start %s. The servers without and with the rules run at "
+                "once and take turns: the redirected page of each, then the plain file of each, "
+                "%s times or for %.0f s, one request at a time, each on a new connection "
+                "(\"Connection: close\"), timed from connecting until the server closed it; "
+                "median and 90th percentile in microseconds. Without rules the page is the mover "
+                "page (200).\n",
                 LoadAverage().c_str(), CountText(options.limits.requests).c_str(),
                 options.limits.budgetSeconds);
     std::vector<std::string> rows;
