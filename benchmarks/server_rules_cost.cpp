@@ -85,7 +85,6 @@ struct Setting {
     std::string page;   // the redirected page and the plain file, relative to either root
     std::string plain;
     std::string servers; // a folder for the servers' own files
-    std::string noRules; // a rules file without rules
 };
 
 // Keeps this process, and the servers and the program it starts, on the last processor it may
@@ -137,13 +136,13 @@ QString serverFolder(const Setting& setting, const std::string& side) {
 // is redirected to its new address.
 std::vector<server_side::Side> sidesOf(const Setting& setting) {
     const QString output = QString::fromStdString(setting.output);
-    const QString noRules = QString::fromStdString(setting.noRules);
-    const QString rules = setting.server.rulesFile.isEmpty()
-                              ? noRules // Apache reads the .htaccess files where they stand
-                              : output + "/" + setting.server.rulesFile;
+    const QStringList rules = setting.server.rulesFile.isEmpty()
+                                  ? QStringList{}
+                                  // Apache reads the .htaccess files where they stand
+                                  : QStringList{output + "/" + setting.server.rulesFile};
     const QByteArray page = QByteArray::fromStdString("/" + setting.page);
     const server_side::Target plain{QByteArray::fromStdString("/" + setting.plain), 200};
-    return {{{serverFolder(setting, "none"), QString::fromStdString(setting.bare), noRules},
+    return {{{serverFolder(setting, "none"), QString::fromStdString(setting.bare), {}},
              {{page, 200}, plain}},
             {{serverFolder(setting, "rules"), output, rules},
              {{page, 301, QByteArray::fromStdString(kNewAddress + setting.page)}, plain}}};
@@ -230,14 +229,7 @@ bool measureLayout(const SiteData& data, const std::string& layout, int folders,
                         layout.c_str(), server.rulesFile.toStdString().c_str());
             continue;
         }
-        const Setting setting{server,
-                              layout,
-                              output,
-                              bare,
-                              page,
-                              plain,
-                              data.folderFor("servers"),
-                              data.folderFor("no-rules")};
+        const Setting setting{server, layout, output, bare, page, plain, data.folderFor("servers")};
         const std::vector<server_side::Figures> figures = server_side::Run(
             InstalledProgram(server.program), server.configure, sidesOf(setting), options.limits);
         for (const server_side::Figures& side : figures) {
