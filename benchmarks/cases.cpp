@@ -159,6 +159,29 @@ Case treeCase(const SiteData& data, int pages) {
             }};
 }
 
+// A run of a whole tree with a move map of every page, against the same run without it.
+Case moveMapCase(const SiteData& data, int pages) {
+    const std::string tree = data.treeSite(pages);
+    const std::string map = data.moveMap(pages);
+    return {.name = "redirect pages, command line, whole tree of " + CountText(pages) +
+                    " pages with a map of every page",
+            .ours = {"",
+                     [tree, map](Meter& m) {
+                         program::WriteTreeWithMap(m, tree, map);
+                     }},
+            .reference = {"the same run without a map",
+                          [tree](Meter& m) {
+                              program::WriteTreeWithMap(m, tree, {});
+                          }},
+            .maxRatio = 1.3,
+            .output = tree + "/zandrifts",
+            .referenceOutput = tree + "/zandrifts", // the addresses differ: nothing to compare
+            .prepare = [&data, pages] {
+                data.makeTreeSite(pages);
+                data.makeMoveMap(pages);
+            }};
+}
+
 // A plain client's HEAD requests for every page of a site, 8 at a time; ends the process
 // with exit status 1 when a page was not found.
 Side plainClient(std::string label, const std::string& site, const std::string& server,
@@ -217,5 +240,6 @@ std::vector<Case> AllCases(const SiteData& data) {
     addListingCases(cases, data, 100000);
     addRunCases(cases, data, 100000);
     cases.push_back(treeCase(data, 100000));
+    cases.push_back(moveMapCase(data, 100000));
     return cases;
 }

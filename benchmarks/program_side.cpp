@@ -3,6 +3,7 @@
 #include "app/frmMain.h"
 #include "cli/check/check_run.h"
 #include "cli/console.h"
+#include "cli/listed_inputs.h"
 #include "core_application.h"
 #include "movers/files/disk_files.h"
 #include "movers/files/page_listing.h"
@@ -114,6 +115,30 @@ void WriteRedirectPages(Meter& meter, const std::string& site, ListingDepth dept
     SilentPort port;
     DiskFiles files;
     meter.measure([&] { MoverRun(RedirectPages(), port, files).run(inputs); });
+}
+
+void WriteTreeWithMap(Meter& meter, const std::string& site, const std::string& mapFile) {
+    CommandLineRequest request{.action = CommandLineAction::Movers,
+                               .inputs = {.siteFolder = text(site),
+                                          .pageNames = {},
+                                          .newAddress = text(kNewAddress),
+                                          .delay = kDelay,
+                                          .delayGiven = true,
+                                          .depth = ListingDepth::WholeTree},
+                               .mapFile = text(mapFile)};
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    Console console(output, output, false);
+    SilentPort port;
+    DiskFiles files;
+    meter.measure([&] {
+        const ListedInputs listed = ListInputs(request, console);
+        if (listed.exitStatus) {
+            std::fprintf(stderr, "%s", output.data().constData());
+            std::exit(1);
+        }
+        MoverRun(RedirectPages(), port, files).run(listed.inputs);
+    });
 }
 
 void CreateMoversInMainWindow(Meter& meter, const std::string& site,

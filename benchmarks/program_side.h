@@ -22,6 +22,10 @@ void KeystrokeInMainWindow(Meter& meter, const std::string& folder, const std::s
 void WriteRedirectPages(Meter& meter, const std::string& site,
                         ListingDepth depth = ListingDepth::Folder);
 
+// Writes the redirect pages of a site's whole tree as "zandrift --movers --recursive" does,
+// the listing included, with the move map `mapFile` ("--map") read, checked and used when given.
+void WriteTreeWithMap(Meter& meter, const std::string& site, const std::string& mapFile);
+
 // Clicks "Create Movers" in the main window, with the site's pages listed, an address and a
 // delay given, until the run has ended.
 void CreateMoversInMainWindow(Meter& meter, const std::string& site,

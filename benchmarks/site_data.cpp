@@ -68,6 +68,12 @@ void writeSitePage(const std::string& folder, int index) {
     writeFile(folder + "/style-" + std::to_string(index) + ".css", "");
 }
 
+// The folder of page `index` in a tree of `pages` pages, relative to the tree.
+std::string treeFolder(int index, int pages) {
+    constexpr int kFolders = 100;
+    return "part-" + std::to_string(index * kFolders / pages);
+}
+
 } // namespace
 
 void SiteData::makeSite(int pages) const {
@@ -81,14 +87,24 @@ void SiteData::makeSite(int pages) const {
 }
 
 void SiteData::makeTreeSite(int pages) const {
-    constexpr int kFolders = 100;
     const std::string tree = treeSite(pages);
     makeOnce(tree, [&] {
         for (int index = 0; index < pages; ++index) {
-            const std::string folder = tree + "/part-" + std::to_string(index * kFolders / pages);
+            const std::string folder = tree + '/' + treeFolder(index, pages);
             std::filesystem::create_directories(folder);
             writeSitePage(folder, index);
         }
+    });
+}
+
+void SiteData::makeMoveMap(int pages) const {
+    makeOnce(moveMap(pages), [&] {
+        std::string rows = "old,new\n";
+        for (int index = 0; index < pages; ++index) {
+            const std::string path = treeFolder(index, pages) + '/' + pageName(index);
+            rows += path + ",renamed/" + path + '\n';
+        }
+        writeFile(moveMap(pages), rows);
     });
 }
 

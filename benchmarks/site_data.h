@@ -16,6 +16,11 @@ public:
     // The pages and other files of site(pages) spread over 100 folders, a hundredth in each.
     std::string treeSite(int pages) const { return root + "/tree-" + std::to_string(pages); }
     void makeTreeSite(int pages) const;
+    // A move map of every page of treeSite(pages): each to a folder "renamed/" of the new site.
+    std::string moveMap(int pages) const {
+        return root + "/moves-" + std::to_string(pages) + ".csv";
+    }
+    void makeMoveMap(int pages) const;
     // The same pages, a quarter of them 64 to 200 KB, and no other files.
     std::string mixedSite(int pages) const { return root + "/mixed-" + std::to_string(pages); }
     void makeMixedSite(int pages) const;
