@@ -20,16 +20,17 @@ bool isRulesFile(const std::filesystem::directory_entry& entry) {
 
 } // namespace
 
-std::string Write(const std::string& site, const std::vector<std::string>& arguments) {
-    std::vector<std::string> command = {ZANDRIFT_PROGRAM};
+std::string Write(const std::string& program, const std::string& site,
+                  const std::vector<std::string>& arguments) {
+    std::vector<std::string> command = {program};
     command.insert(command.end(), arguments.begin(), arguments.end());
     command.insert(command.end(), {"--replace", site});
-    Child program(command, {});
-    while (program.readLine()) {
+    Child run(command, {});
+    while (run.readLine()) {
         // The progress lines are not needed; reading them keeps the program from blocking.
     }
-    if (!program.finish()) {
-        std::fprintf(stderr, "%s failed on %s\n", ZANDRIFT_PROGRAM, site.c_str());
+    if (!run.finish()) {
+        std::fprintf(stderr, "%s failed on %s\n", program.c_str(), site.c_str());
         return {};
     }
     return site + "/zandrifts";

@@ -6,9 +6,10 @@
 // The real program's output for a site, served by the server rules benchmark.
 namespace mover_output {
 
-// Runs the real program on `site` with `arguments` before the folder (its output replacing
-// an earlier run's); returns the output folder, empty when the run failed.
-std::string Write(const std::string& site, const std::vector<std::string>& arguments);
+// Runs the real program at `program` on `site` with `arguments` before the folder (its output
+// replacing an earlier run's); returns the output folder, empty when the run failed.
+std::string Write(const std::string& program, const std::string& site,
+                  const std::vector<std::string>& arguments);
 
 // Copies the file at `relative` in the site to the same place in its output.
 void CopyBeside(const std::string& site, const std::string& output, const std::string& relative);

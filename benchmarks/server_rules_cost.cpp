@@ -3,13 +3,14 @@
 // 100,000 pages and without them, in one folder and in 100 folders. See BENCHMARKS.md.
 //
 //   zandrift_server_benchmarks [--requests N] [--budget SECONDS] [--listen SECONDS]
-//                              [--only TEXT] [--data FOLDER]
+//                              [--only TEXT] [--data FOLDER] [--program PATH]
 //
 // --requests: requests for each of the two paths on each side (2,000); --budget: the most
 // seconds the requests of one server and layout take (120), fewer requests then; --listen:
 // the most seconds a server may take to listen (1,200); --only: the servers and layouts whose
 // names hold TEXT; --data: make (and keep) the sites in FOLDER instead of a temporary folder
-// removed at the end.
+// removed at the end; --program: the program that writes the output (this build's), for
+// instance an earlier build's, to compare its rules files.
 #include "harness.h"
 #include "mover_output.h"
 #include "server_configurations.h"
@@ -23,7 +24,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -38,6 +38,7 @@ struct Options {
     server_side::Limits limits;
     std::string only;
     std::string data;
+    std::string program = ZANDRIFT_PROGRAM;
 };
 
 Options parse(int argc, char** argv) {
@@ -54,6 +55,8 @@ Options parse(int argc, char** argv) {
             options.only = argv[++at];
         } else if (option == "--data") {
             options.data = argv[++at];
+        } else if (option == "--program") {
+            options.program = argv[++at];
         }
     }
     return options;
@@ -203,8 +206,9 @@ bool measureLayout(const SiteData& data, const std::string& layout, int folders,
     data.makeSmallPagesSite(kPages, folders);
     const auto start = std::chrono::steady_clock::now();
     const std::string output =
-        mover_output::Write(site, {"--movers", "--recursive", "--rules", "apache,nginx,caddy",
-                                   "--address", kNewAddress, "--delay", "0"});
+        mover_output::Write(options.program, site,
+                            {"--movers", "--recursive", "--rules", "apache,nginx,caddy",
+                             "--address", kNewAddress, "--delay", "0"});
     if (output.empty()) {
         return false;
     }
@@ -259,9 +263,6 @@ int main(int argc, char** argv) {
     std::filesystem::permissions(options.data, std::filesystem::perms(0755));
     const SiteData data(options.data);
     std::filesystem::create_directories(data.folderFor("servers"));
-    // Caddy 2.6 refuses to import an empty file, but takes one holding only a comment, as the
-    // other servers do.
-    std::ofstream(data.folderFor("no-rules")) << "# No redirects: the server without rules.\n";
 
     std::printf(
         "Load average at the start %s. Client and servers on processor %d; the servers without "
