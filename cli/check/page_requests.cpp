@@ -1,0 +1,122 @@
+#include "cli/check/page_requests.h"
+
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+
+// A 1xx, which Qt 6.4 takes for a whole answer but for 100 (Continue).
+bool isInformational(int status) {
+    return status >= 100 && status < 200;
+}
+
+} // namespace
+
+PageRequests::PageRequests(qsizetype pageCount, PageCheckLimits limits)
+    : pageCount(pageCount), limits(limits) {}
+
+PageRequests::~PageRequests() = default;
+
+void PageRequests::run() {
+    startPages();
+    if (donePages < pageCount) {
+        loop.exec();
+    }
+}
+
+void PageRequests::startPages() {
+    while (nextPage < pageCount && pagesUnderWay < limits.requestsAtATime) {
+        ++pagesUnderWay;
+        start(nextPage++);
+    }
+}
+
+void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method method) {
+    if (QNetworkReply* previous = underWay.take(page)) {
+        release(previous);
+    }
+    QNetworkAccessManager* manager = freeManager();
+    QNetworkReply* reply = method == Method::Head ? manager->head(request) : manager->get(request);
+    underWay.insert(page, reply);
+
+    // Goes with the reply, so it never fires for a reply that is gone.
+    auto* deadline = new QTimer(reply);
+    deadline->setSingleShot(true);
+    deadline->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
+    QObject::connect(deadline, &QTimer::timeout, reply, [this, page, reply] {
+        if (current(page, reply)) {
+            release(underWay.take(page));
+            timedOut(page);
+        }
+    });
+    deadline->start(limits.requestTimeoutMs);
+    QObject::connect(reply, &QNetworkReply::finished, reply, [this, page, reply] {
+        if (current(page, reply)) {
+            finished(page, *reply);
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this, page, reply] {
+        if (current(page, reply)) {
+            headReceived(page, *reply);
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, reply, [this, page, reply] {
+        if (current(page, reply)) {
+            bodyReceived(page, *reply);
+        }
+    });
+}
+
+void PageRequests::done(qsizetype page) {
+    if (QNetworkReply* reply = underWay.take(page)) {
+        release(reply);
+    }
+    --pagesUnderWay;
+    if (++donePages == pageCount) {
+        loop.quit();
+    } else {
+        startPages();
+    }
+}
+
+bool PageRequests::current(qsizetype page, const QNetworkReply* reply) const {
+    return underWay.value(page) == reply;
+}
+
+void PageRequests::release(QNetworkReply* reply) {
+    reply->abort(); // nothing when it has finished
+    reply->deleteLater();
+    QNetworkAccessManager* manager = reply->manager();
+    if (isInformational(StatusOf(*reply))) {
+        manager->deleteLater(); // its connection, and the reply with it
+    } else {
+        freeManagers << manager;
+    }
+}
+
+QNetworkAccessManager* PageRequests::freeManager() {
+    return freeManagers.isEmpty() ? new QNetworkAccessManager(&managers) : freeManagers.takeLast();
+}
+
+int StatusOf(const QNetworkReply& reply) {
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(); // 0 when none
+}
+
+bool IsFound(int status) {
+    return status >= 200 && status < 300;
+}
+
+bool HeadRefused(int status) {
+    return status == 405 || status == 501;
+}
+
+std::optional<QString> NetworkFailure(const QNetworkReply& reply) {
+    const QNetworkReply::NetworkError error = reply.error();
+    const bool networkFailure =
+        error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
+    if (StatusOf(reply) > 0 && !networkFailure) {
+        return std::nullopt;
+    }
+    return reply.errorString();
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QHash>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QNetworkReply;
+class QNetworkRequest;
+
+// How many pages a check has under way at a time, and how long each request may take.
+struct PageCheckLimits {
+    qsizetype requestsAtATime = 6;
+    int requestTimeoutMs = 10000;
+};
+
+// The pages' requests of "--check" and "--verify", on the event loop of the thread that runs
+// them: what each page asks is its subclass's, how the requests go is this class's.
+//
+// At most 6 pages are under way at a time, each with one request at a time on a
+// QNetworkAccessManager of its own that has nothing else to do, so no request waits inside a
+// manager for a free connection while its time runs. A manager is kept for a later request,
+// which uses its connection again, but for one whose answer was informational (1xx): Qt takes
+// that for the whole answer and keeps the connection for the next request, which a server that
+// switched protocols on it (101) never answers. That manager is let go, and its connection with
+// it. Each request (with any redirects Qt follows for it) gets 10 seconds from when it is
+// handed to its manager; the manager's transfer timeout only counts time without data, so a
+// server that trickles its answer would never run out of it.
+//
+// Proxies are Qt's default: the system's settings, which on Linux are the http_proxy,
+// https_proxy and no_proxy variables as curl and wget read them; the loopback address is
+// always asked directly. HTTP/2 is Qt's default too: used where an https server offers it.
+class PageRequests {
+public:
+    PageRequests(const PageRequests&) = delete;
+    PageRequests& operator=(const PageRequests&) = delete;
+
+    // Asks about every page, and returns once each is done.
+    void run();
+
+protected:
+    enum class Method { Head, Get };
+
+    PageRequests(qsizetype pageCount, PageCheckLimits limits);
+    virtual ~PageRequests();
+
+    // A page's turn has come: its first request is to be sent.
+    virtual void start(qsizetype page) = 0;
+    // The page's request is over: its answer is in, or it failed.
+    virtual void finished(qsizetype page, QNetworkReply& reply) = 0;
+    // The page's request ran out of time; it is let go.
+    virtual void timedOut(qsizetype page) = 0;
+    // The head of the answer is in, or more of its body.
+    virtual void headReceived(qsizetype /*page*/, QNetworkReply& /*reply*/) {}
+    virtual void bodyReceived(qsizetype /*page*/, QNetworkReply& /*reply*/) {}
+
+    // Sends the page's next request, letting go of the one before it, if it is still there.
+    void send(qsizetype page, const QNetworkRequest& request, Method method);
+    // The page is done: its request is let go, and the next page takes its place.
+    void done(qsizetype page);
+
+private:
+    void startPages();
+    // Whether `reply` is the page's request under way, and not one let go.
+    bool current(qsizetype page, const QNetworkReply* reply) const;
+    // Lets a reply go; one still running is aborted. Its manager is free for the next request,
+    // or let go after an informational answer.
+    void release(QNetworkReply* reply);
+    // A manager with no request under way: a free one, or a new one.
+    QNetworkAccessManager* freeManager();
+
+    qsizetype pageCount;
+    PageCheckLimits limits;
+    qsizetype nextPage = 0;
+    qsizetype pagesUnderWay = 0;
+    qsizetype donePages = 0;
+    QHash<qsizetype, QNetworkReply*> underWay; // by page
+    QObject managers; // the parent of every manager, so that they go with the requests
+    QList<QNetworkAccessManager*> freeManagers;
+    QEventLoop loop;
+};
+
+// The status code of a reply's answer; 0 when none came.
+int StatusOf(const QNetworkReply& reply);
+
+// A 2xx: the page is there.
+bool IsFound(int status);
+
+// HEAD is not served: the page is asked for with GET.
+bool HeadRefused(int status);
+
+// Why a request failed when the failure of the connection (or of the redirects Qt follows: too
+// many, or from https to http) says more than the status of an answer: the network's own error
+// text. None when a server's answer is what counts.
+std::optional<QString> NetworkFailure(const QNetworkReply& reply);
