@@ -61,3 +61,9 @@ QString AddressBase(const QString& newAddress) {
 QString PageAddress(const QString& newAddress, const QString& relativePath) {
     return AddressBase(newAddress) + EncodeRelativePath(relativePath);
 }
+
+QUrl OldPageAddress(const QString& oldSite, const QString& oldPath) {
+    QUrl address(oldSite);
+    address.setPath(oldPath, QUrl::DecodedMode);
+    return address;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 // A page's name as it stands in a web address: every character that cannot stand raw in an
 // address path ("%", "#", "?", the double quote, "<", ">", "\", the control characters, DEL
@@ -22,3 +23,8 @@ QString AddressBase(const QString& newAddress);
 
 // The page's new address: AddressBase followed by the encoded relative path of the page.
 QString PageAddress(const QString& newAddress, const QString& relativePath);
+
+// The address at which a browser asks the old site for a path: `oldSite`, a full address, with
+// the path `oldPath` (decoded, from "/"), as a browser sends it: the host in ASCII, every
+// character that cannot stand in an address percent-encoded.
+QUrl OldPageAddress(const QString& oldSite, const QString& oldPath);

@@ -87,11 +87,7 @@ QList<RulesFile> Sitemaps(const QString& oldAddress, const QString& newAddress,
     QList<QByteArray> newAddresses;
     QSet<QByteArray> newSeen;
     for (const Redirect& redirect : redirects) {
-        QUrl old(oldAddress);
-        old.setPath(redirect.oldPath, QUrl::DecodedMode);
-        // As a browser sends them: the host in ASCII, every character that cannot stand in an
-        // address percent-encoded.
-        oldAddresses.append(old.toEncoded());
+        oldAddresses.append(OldPageAddress(oldAddress, redirect.oldPath).toEncoded());
         const QUrl moved(redirect.newAddress);
         const QByteArray address = moved.toEncoded();
         if (moved.host().compare(newSite.host(), Qt::CaseInsensitive) == 0 &&
