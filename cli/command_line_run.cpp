@@ -7,6 +7,7 @@
 #include "cli/options/command_line.h"
 #include "cli/options/usage_text.h"
 #include "cli/stop_signals.h"
+#include "cli/verify/verify_run.h"
 #include "movers/files/disk_files.h"
 #include "movers/files/file_name_text.h"
 #include "movers/files/page_listing.h"
@@ -67,6 +68,12 @@ int printed(Console& console) {
     return kExitFailure;
 }
 
+// The status of a command that asks about pages: success when every page's answer was the one
+// hoped for and every line was printed.
+int everyPageAnswered(Console& console, bool everyAnswerGood) {
+    return printed(console) == kExitSuccess && everyAnswerGood ? kExitSuccess : kExitFailure;
+}
+
 int listPages(const CommandLineRequest& request, Console& console) {
     const ListedInputs listed = ListInputs(request, console);
     if (listed.exitStatus) {
@@ -91,10 +98,19 @@ int checkPages(const CommandLineRequest& request, Console& console) {
     const CheckOutcome outcome =
         CheckPages(NewAddresses(listed.inputs.newAddress, listed.inputs.newPlaces),
                    listed.inputs.pageNames, console);
-    if (printed(console) != kExitSuccess || outcome.found < outcome.checked) {
-        return kExitFailure;
+    return everyPageAnswered(console, outcome.found == outcome.checked);
+}
+
+int verifyMoves(const CommandLineRequest& request, Console& console) {
+    const ListedInputs listed = ListInputs(request, console);
+    if (listed.exitStatus) {
+        return *listed.exitStatus;
     }
-    return kExitSuccess;
+    const MoverInputs& inputs = listed.inputs;
+    const bool moved = VerifyMoves(request.oldAddress, inputs.oldPath,
+                                   NewAddresses(inputs.newAddress, inputs.newPlaces),
+                                   inputs.pageNames + inputs.otherFiles, console);
+    return everyPageAnswered(console, moved);
 }
 
 int writePages(const CommandLineRequest& request, Console& console) {
@@ -156,6 +172,8 @@ int runOn(const QStringList& arguments, Console& console) {
         return listPages(*parsed.request, console);
     case CommandLineAction::Check:
         return checkPages(*parsed.request, console);
+    case CommandLineAction::Verify:
+        return verifyMoves(*parsed.request, console);
     default:
         return writePages(*parsed.request, console);
     }

@@ -2,9 +2,10 @@
 
 // The exit status of the command line.
 enum ExitStatus : int {
-    kExitSuccess = 0, // every page was written or found, or what was asked was printed
-    kExitFailure = 1, // the run ended early, a step failed, a rules file left out a redirect, or
-                      // a page was not found
+    kExitSuccess = 0, // every page was written or found, every old address moves, or what was
+                      // asked was printed
+    kExitFailure = 1, // the run ended early, a step failed, a rules file left out a redirect, a
+                      // page was not found, or an old address does not move permanently
     kExitUsage = 2,   // the arguments cannot be used
     // Added to the number of the signal that stopped a run (130 for SIGINT, 143 for SIGTERM),
     // as shells report a program that signal ended.

@@ -22,6 +22,12 @@ QString quoted(const QString& value) {
     return u'\'' + ReadableText(value) + u'\'';
 }
 
+// "a, b and c".
+QString joinedWithAnd(const QStringList& names) {
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.back();
+}
+
 ParsedCommandLine accepted(const CommandLineRequest& request) {
     return {request, {}};
 }
@@ -147,11 +153,9 @@ QString readRulesKinds(const QString& list, QList<ServerRulesKind>& kinds) {
             std::find_if(known.cbegin(), known.cend(),
                          [&](const ServerRulesKind& each) { return each.name == name; });
         if (kind == known.cend()) {
-            const QStringList names = Choices(CommandLineOptionNamed(u"rules"));
-            return QStringLiteral("--rules takes %1 and %2, separated by commas, not ")
-                       .arg(names.mid(0, names.size() - 1).join(QStringLiteral(", ")),
-                            names.back()) +
-                   quoted(name) + u'.';
+            return QStringLiteral("--rules takes ") +
+                   joinedWithAnd(Choices(CommandLineOptionNamed(u"rules"))) +
+                   QStringLiteral(", separated by commas, not ") + quoted(name) + u'.';
         }
         if (std::none_of(kinds.cbegin(), kinds.cend(),
                          [&](const ServerRulesKind& each) { return each.name == name; })) {
@@ -193,9 +197,9 @@ QString readOldPath(const QString& given, QString& oldPath) {
 }
 
 // The address "--old-address" gives: a full http: or https: address without a query or a
-// fragment, whose path is the old path. Fills the old path and the sitemaps' old address, both
-// ending in "/"; returns the fault found, if any.
-QString readOldAddress(const QString& given, MoverInputs& inputs) {
+// fragment, whose path is the old path. Fills the old path and the old address, both ending in
+// "/"; returns the fault found, if any.
+QString readOldAddress(const QString& given, CommandLineRequest& request) {
     const QUrl address(given, QUrl::StrictMode);
     if (!address.isValid() || !IsFullWebAddress(given) || address.host().isEmpty() ||
         address.hasQuery() || address.hasFragment() || HoldsLineBreakOrControl(given)) {
@@ -205,11 +209,11 @@ QString readOldAddress(const QString& given, MoverInputs& inputs) {
     }
     const QString path = address.path(QUrl::FullyEncoded);
     if (const QString fault =
-            readOldPath(path.isEmpty() ? QStringLiteral("/") : path, inputs.oldPath);
+            readOldPath(path.isEmpty() ? QStringLiteral("/") : path, request.inputs.oldPath);
         !fault.isEmpty()) {
         return fault;
     }
-    inputs.sitemapsOldAddress = Module1::AddSlash(given);
+    request.oldAddress = Module1::AddSlash(given);
     return {};
 }
 
@@ -226,8 +230,9 @@ QString readRedirectOptions(const QCommandLineParser& parser, CommandLineRequest
     }
     const bool sitemaps = parser.isSet(QStringLiteral("sitemaps"));
     const bool redirects = !inputs.rulesKinds.isEmpty() || sitemaps;
+    const bool verify = request.action == CommandLineAction::Verify;
     for (const char* option : {"old-path", "old-address", "every-file"}) {
-        if (parser.isSet(QLatin1String(option)) && !redirects) {
+        if (parser.isSet(QLatin1String(option)) && !redirects && !verify) {
             return QStringLiteral("--%1 goes only with --rules or --sitemaps.")
                 .arg(QLatin1String(option));
         }
@@ -239,21 +244,28 @@ QString readRedirectOptions(const QCommandLineParser& parser, CommandLineRequest
     if (parser.isSet(QStringLiteral("old-path"))) {
         return readOldPath(parser.value(QStringLiteral("old-path")), inputs.oldPath);
     }
+    if (const QString fault = missingOption(parser, request.action, u"old-address");
+        !fault.isEmpty()) {
+        return fault;
+    }
     if (parser.isSet(QStringLiteral("old-address"))) {
         if (const QString fault =
-                readOldAddress(parser.value(QStringLiteral("old-address")), inputs);
+                readOldAddress(parser.value(QStringLiteral("old-address")), request);
             !fault.isEmpty()) {
             return fault;
         }
     }
-    if (sitemaps && inputs.sitemapsOldAddress.isEmpty()) {
+    if (sitemaps && request.oldAddress.isEmpty()) {
         return QStringLiteral("--sitemaps needs --old-address.");
     }
-    if (sitemaps && !IsFullWebAddress(inputs.newAddress)) {
-        return QStringLiteral("--sitemaps needs an --address starting with http:// or https://.");
+    for (const char* option : {"sitemaps", "verify"}) {
+        if (parser.isSet(QLatin1String(option)) && !IsFullWebAddress(inputs.newAddress)) {
+            return QStringLiteral("--%1 needs an --address starting with http:// or https://.")
+                .arg(QLatin1String(option));
+        }
     }
-    if (!sitemaps) {
-        inputs.sitemapsOldAddress.clear(); // the old address gave the old path alone
+    if (sitemaps) {
+        inputs.sitemapsOldAddress = request.oldAddress;
     }
     return {};
 }
@@ -265,6 +277,17 @@ QString readTreeOptions(const QCommandLineParser& parser, CommandLineRequest& re
         request.inputs.depth = ListingDepth::WholeTree;
     }
     return readRedirectOptions(parser, request);
+}
+
+// The actions that take a folder, as "--movers, --frames, --list, --check and --verify".
+QString actionNames() {
+    QStringList names;
+    for (const CommandLineOption& option : CommandLineOptions()) {
+        if (option.action && !option.alone) {
+            names << OptionText(option);
+        }
+    }
+    return joinedWithAnd(names);
 }
 
 ParsedCommandLine readAction(const QCommandLineParser& parser, const CommandLineOption& action) {
@@ -318,10 +341,10 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     };
     const auto action = std::find_if(options.begin(), options.end(), given);
     if (action == options.end()) {
-        return refused(QStringLiteral("Give one of --movers, --frames, --list and --check."));
+        return refused(QStringLiteral("Give one of ") + actionNames() + u'.');
     }
     if (std::count_if(options.begin(), options.end(), given) > 1) {
-        return refused(QStringLiteral("Give only one of --movers, --frames, --list and --check."));
+        return refused(QStringLiteral("Give only one of ") + actionNames() + u'.');
     }
     return readAction(parser, *action);
 }

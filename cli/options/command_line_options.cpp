@@ -9,11 +9,12 @@ constexpr ActionSet kMovers = ActionBit(CommandLineAction::Movers);
 constexpr ActionSet kFrames = ActionBit(CommandLineAction::Frames);
 constexpr ActionSet kList = ActionBit(CommandLineAction::List);
 constexpr ActionSet kCheck = ActionBit(CommandLineAction::Check);
+constexpr ActionSet kVerify = ActionBit(CommandLineAction::Verify);
 constexpr ActionSet kRuns = kMovers | kFrames;
 
 // The manual page's texts are roff: "\-" is a hyphen-minus that can be typed, ".I" and ".B"
 // set the next words in italics or bold, ".IR" and ".BR" alternate them with roman.
-constexpr std::array<CommandLineOption, 19> kOptions{{
+constexpr std::array<CommandLineOption, 20> kOptions{{
     {.name = "movers",
      .action = CommandLineAction::Movers,
      .help = "Write redirect pages into FOLDER/zandrifts.",
@@ -66,9 +67,64 @@ page's
 .B file:
 address decoded.
 )roff"},
+    {.name = "verify",
+     .action = CommandLineAction::Verify,
+     .help = "Print the old addresses that do not move permanently; write nothing.",
+     .manual = R"roff(
+After the move, for every page file of
+.I FOLDER
+(every file with
+.BR \-\-every\-file ),
+ask the old site for the page's old address as a browser would: the address of
+.B \-\-old\-address
+followed by the page's path, percent-encoded as a browser sends it, with the query
+.I ?zandrift\-verify=1
+added; a GET request, each redirect followed by a request of its own.
+An old address moves permanently when it answers 301 or 308 with exactly the page's new
+address (the move map's, or the same path at
+.BR \-\-address ),
+the query kept, addresses compared as a browser sends them; or when it answers 200 with a
+page whose head moves on to the new address with a refresh of 0 seconds (a
+.B \-\-movers
+page written with
+.BR "\-\-delay 0" );
+and the new address then answers 2xx (HEAD, or GET where the server answers HEAD with 405
+or 501).
+Requests go as those of
+.BR \-\-check :
+6 under way at a time, each given 10 seconds, through the system's proxy settings.
+For each old address that does not move permanently, standard output gets one line: the
+page's path, its old address and what is wrong, separated by tabs, in the order of the
+pages:
+.B "temporary redirect (\fIN\fB)"
+for 302, 303 and 307,
+.BR "refresh after \fIN\fB s (temporary to search engines)" ,
+.B "chain of \fIN\fB redirects"
+(or
+.BR "chain of more than 5 redirects" ),
+.B loop
+(an address asked again),
+.BI "wrong target: " ADDRESS
+(where the redirects end, or where the refresh leads),
+.BR "query dropped" ,
+.BR "new page missing (\fIN\fB)" ,
+.BR "not redirected (\fIN\fB)" ,
+.B timed out
+or the network's error.
+Then the line
+.RI \(lq N " of " M " old addresses move permanently to their new page\(rq"
+and, when any does not, one line that counts each kind of fault that happened, separated by
+commas, in the order above:
+.RI \(lq 2 " temporary redirects, " 1 " loop\(rq"
+(the kinds are temporary redirects, delayed refreshes, chains of redirects, loops, wrong
+targets, dropped queries, missing new pages, addresses not redirected, time-outs and network
+errors).
+Needs \fB\-\-old\-address\fR and an \fB\-\-address\fR starting with \fBhttp://\fR or \fBhttps://\fR.
+Ctrl+C ends it at once.
+)roff"},
     {.name = "address",
-     .goesWith = kRuns | kList | kCheck,
-     .neededBy = kRuns | kCheck,
+     .goesWith = kRuns | kList | kCheck | kVerify,
+     .neededBy = kRuns | kCheck | kVerify,
      .value = OptionValue::Text,
      .valueName = "URL",
      .help = "The site's new address, used as given (no control characters).",
@@ -93,7 +149,7 @@ the seconds a redirect page waits before it moves on, a whole number from 0 to 3
 written in digits alone.
 )roff"},
     {.name = "recursive",
-     .goesWith = kRuns | kList | kCheck,
+     .goesWith = kRuns | kList | kCheck | kVerify,
      .help = "Take the pages of subfolders too (a run mirrors the tree in its output).",
      .manual = R"roff(
 Also take the page files of
@@ -112,7 +168,7 @@ are not entered.
 Each page's new address is the address followed by its relative path.
 )roff"},
     {.name = "map",
-     .goesWith = kRuns | kList | kCheck,
+     .goesWith = kRuns | kList | kCheck | kVerify,
      .value = OptionValue::File,
      .valueName = "FILE",
      .help = "A CSV of old paths and new places: where renamed pages went.",
@@ -135,8 +191,10 @@ An optional first row
 .B old,new
 is a header; blank rows are skipped, and so is a row starting with "#" (a page whose name
 starts with "#" is written in quotes).
-Every page and rules file, and
-.BR \-\-check ,
+Every page and rules file,
+.B \-\-check
+and
+.B \-\-verify
 use the map; a page without a row keeps its path.
 A map that cannot be used (it cannot be read, a quote left open, a row without exactly two
 fields, an old path given twice or not a page of the run, a new place empty or holding a
@@ -205,8 +263,8 @@ longer than 4,095 bytes, a line of Apache longer than 8,191 characters, more tha
 redirects for Vercel or 1,000 for Firebase).
 )roff"},
     {.name = "every-file",
-     .goesWith = kRuns,
-     .help = "With --rules or --sitemaps: every file of the site, not only its pages.",
+     .goesWith = kRuns | kVerify,
+     .help = "With --rules, --sitemaps or --verify: every file, not only the pages.",
      .manual = R"roff(
 With
 .B \-\-rules
@@ -220,6 +278,9 @@ pictures, documents, style sheets and scripts too, not only the pages; the same 
 left out as from the listing (hidden files and folders, links to folders, the output
 folders).
 Mover pages are still written for the pages alone.
+With
+.BR \-\-verify :
+verify the old address of every such file.
 )roff"},
     {.name = "old-path",
      .goesWith = kRuns,
@@ -240,10 +301,11 @@ and a literal "%" is written
 .IR %25 .
 )roff"},
     {.name = "old-address",
-     .goesWith = kRuns,
+     .goesWith = kRuns | kVerify,
+     .neededBy = kVerify,
      .value = OptionValue::Text,
      .valueName = "URL",
-     .help = "With --rules or --sitemaps: FOLDER's full address on the old site.",
+     .help = "With --rules, --sitemaps or --verify: FOLDER's full address on the old site.",
      .manual = R"roff(
 With
 .B \-\-rules
@@ -260,6 +322,8 @@ or
 address without a query or a fragment; its path is the old path, as
 .B \-\-old\-path
 gives it, which is then not given.
+.B \-\-verify
+asks the old site there.
 )roff"},
     {.name = "sitemaps",
      .goesWith = kRuns,

@@ -8,7 +8,7 @@
 #include <span>
 
 // What the command line asks for.
-enum class CommandLineAction { Movers, Frames, List, Check, Help, Version };
+enum class CommandLineAction { Movers, Frames, List, Check, Verify, Help, Version };
 
 // A set of actions, one bit each.
 using ActionSet = unsigned;

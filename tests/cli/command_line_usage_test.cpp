@@ -34,7 +34,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString missing = rootPath(QStringLiteral("missing"));
     const QString url = QStringLiteral("http://new.example/");
     const QString onlyOne =
-        QStringLiteral("Give only one of --movers, --frames, --list and --check.");
+        QStringLiteral("Give only one of --movers, --frames, --list, --check and --verify.");
     const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
     const QString badRules =
         QStringLiteral("--rules takes apache, nginx, caddy, netlify, firebase and vercel, "
@@ -49,7 +49,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
         {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
         {{"--bogus", site}, 2, "Unknown option 'bogus'."},
         {{"--frames", "--address"}, 2, "Missing value after '--address'."},
-        {{site}, 2, "Give one of --movers, --frames, --list and --check."},
+        {{site}, 2, "Give one of --movers, --frames, --list, --check and --verify."},
         {{"--frames", "--list", "--address", url, site}, 2, onlyOne},
         {{"--list", "--list", site}, 2, "--list is given more than once."},
         {{"--frames", site}, 2, "--address URL is missing."},
@@ -118,6 +118,21 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
          2,
          "--sitemaps needs an --address starting with http:// or https://."},
         {{"--list", "--every-file", site}, 2, "--every-file does not go with --list."},
+        {{"--verify", "--address", url, site}, 2, "--old-address URL is missing."},
+        {{"--verify", "--old-address", "http://old.example/", site},
+         2,
+         "--address URL is missing."},
+        {{"--verify", "--old-address", "http://old.example/", "--address", "/srv/new/", site},
+         2,
+         "--verify needs an --address starting with http:// or https://."},
+        {{"--verify", "--old-address", "/old/", "--address", url, site},
+         2,
+         "--old-address takes a full http: or https: address without a query or a fragment, not "
+         "'/old/'."},
+        {{"--verify", "--old-path", "/old/", "--address", url, site},
+         2,
+         "--old-path does not go with --verify."},
+        {{"--verify", "--check", "--address", url, site}, 2, onlyOne},
         {{"--list", "--address", url, site}, 0, "A.htm\thttp://new.example/A.htm"},
         {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "old/", site},
          2,
@@ -160,7 +175,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
 TEST(CommandLineUsage, ComesFromTheOptionTable) {
     const QStringList lines = UsageText().split(u'\n');
     EXPECT_EQ(
-        lines.mid(0, 11),
+        lines.mid(0, 13),
         QStringList({
             "Usage: zandrift --movers --address URL --delay N [--recursive] [--map FILE]",
             "                [--rules LIST] [--every-file] [--old-path PATH]",
@@ -172,6 +187,8 @@ TEST(CommandLineUsage, ComesFromTheOptionTable) {
             "                [--keep-query] [--canonical] FOLDER",
             "       zandrift --list [--address URL] [--recursive] [--map FILE] FOLDER",
             "       zandrift --check --address URL [--recursive] [--map FILE] FOLDER",
+            "       zandrift --verify --address URL --old-address URL [--recursive]",
+            "                [--map FILE] [--every-file] FOLDER",
             "       zandrift --help | --version",
         }));
     for (const char* line : {

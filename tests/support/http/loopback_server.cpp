@@ -50,9 +50,11 @@ void LoopbackServer::accept() {
             // The request line: "METHOD TARGET HTTP/1.1".
             const QList<QByteArray> parts = received.left(received.indexOf("\r\n")).split(' ');
             const QByteArray method = parts.value(0);
-            const QString path = QUrl::fromPercentEncoding(parts.value(1).split('?').value(0));
+            const QList<QByteArray> target = parts.value(1).split('?');
+            const QString path = QUrl::fromPercentEncoding(target.value(0));
             seen << tableKey(method, path);
-            const Answer response = answer(method, path);
+            const Answer response =
+                answer(method, path, target.size() > 1 ? '?' + target.value(1) : QByteArray());
             socket->write(response.bytes);
             if (response.closes) {
                 socket->disconnectFromHost();
@@ -61,7 +63,8 @@ void LoopbackServer::accept() {
     }
 }
 
-LoopbackServer::Answer LoopbackServer::answer(const QByteArray& method, const QString& path) const {
+LoopbackServer::Answer LoopbackServer::answer(const QByteArray& method, const QString& path,
+                                              const QByteArray& query) const {
     const bool withBody = method != "HEAD";
     for (const QByteArray& key : {method, QByteArray()}) {
         if (const auto entry = table.constFind(tableKey(key, path)); entry != table.cend()) {
@@ -73,7 +76,9 @@ LoopbackServer::Answer LoopbackServer::answer(const QByteArray& method, const QS
                         "Upgrade: websocket\r\n\r\n",
                         false};
             }
-            return {responseBytes(entry->status, entry->location, {}, withBody)};
+            return {responseBytes(entry->status,
+                                  entry->keepsQuery ? entry->location + query : entry->location,
+                                  entry->body, withBody)};
         }
     }
     const QString file = QDir::cleanPath(folder + path);

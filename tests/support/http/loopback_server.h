@@ -18,8 +18,10 @@ class LoopbackServer : public QObject {
 public:
     struct Response {
         int status = 200;
-        QByteArray location{}; // sent as the Location header when given
-        bool withheld = false; // never sent: the connection is held open, as by a hung server
+        QByteArray location{};   // sent as the Location header when given
+        bool keepsQuery = false; // the request's query is added to the location
+        QByteArray body{};       // the page sent with a 2xx
+        bool withheld = false;   // never sent: the connection is held open, as by a hung server
     };
 
     LoopbackServer();
@@ -46,7 +48,7 @@ private:
     };
 
     void accept();
-    Answer answer(const QByteArray& method, const QString& path) const;
+    Answer answer(const QByteArray& method, const QString& path, const QByteArray& query) const;
 
     QHash<QString, Response> table; // by "METHOD /path", or " /path" for every method
     QString folder;
