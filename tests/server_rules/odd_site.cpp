@@ -64,9 +64,12 @@ MovedSite MoveSite(const QString& folder, const QStringList& pages, const QStrin
     for (const QString& page : pages) {
         WriteFile(folder + u'/' + page, "<html><head><title>An old page</title></head></html>\n");
     }
-    QStringList arguments{
-        "--movers",  "--recursive", "--rules", "apache,nginx,caddy,netlify,firebase,vercel",
-        "--address", address,       "--delay", "0"};
+    QStringList arguments{"--movers",  "--recursive",
+                          "--rules",   "apache,nginx,caddy,netlify,firebase,vercel",
+                          "--address", address};
+    if (!options.contains(QStringLiteral("--delay"))) {
+        arguments << QStringLiteral("--delay") << QStringLiteral("0");
+    }
     if (oldPath != u"/") {
         arguments << QStringLiteral("--old-path") << oldPath;
     }

@@ -46,9 +46,9 @@ struct MovedSite {
 // Makes the site folder `folder` with a page for every one of `pages` (relative paths) and runs
 // the real program on it as a webmaster would: "zandrift --movers --recursive --rules
 // apache,nginx,caddy,netlify,firebase,vercel [--old-path PATH] OPTIONS --address ADDRESS
-// --delay 0 FOLDER", the old path given unless it is "/". Expects a run that wrote every page (a
-// name holding ".htm") and every rules file, and named on standard error each redirect a file
-// left out, with exit status 1 when it did.
+// --delay 0 FOLDER", the old path given unless it is "/", the delay unless OPTIONS give one.
+// Expects a run that wrote every page (a name holding ".htm") and every rules file, and named on
+// standard error each redirect a file left out, with exit status 1 when it did.
 MovedSite MoveSite(const QString& folder, const QStringList& pages, const QString& oldPath,
                    const QString& address = kTypedAddress, const QStringList& options = {});
 // MoveSite of the table's pages.

@@ -1,10 +1,12 @@
 // The rules files as the real servers read them: each started on 127.0.0.1 with a
 // configuration of its own that serves the real program's output folders where the old sites
 // stood, one at the root and one below it, and reads the rules files of both.
+#include "cli/zandrift_program.h"
 #include "movers/folder_tree.h"
 #include "odd_site.h"
 #include "running_server.h"
 #include "server_configurations.h"
+#include "support/http/loopback_server.h"
 #include "support/qstring_printer.h"
 
 #include <QDir>
@@ -239,5 +241,64 @@ TEST(ServedRules, AMovedSitesRenamedPagesAndOtherFilesFollowTheMoveMap) {
     for (const char* name : {"/sitemap-old.xml", "/sitemap-new.xml"}) {
         EXPECT_EQ(QProcess::execute(xmllint, {"--noout", sites.site.root + QLatin1String(name)}), 0)
             << name;
+    }
+}
+
+// After the move, "--verify" follows every old address of the odd site, as a browser asks for
+// it, to its new page on a web server of the test's own: through mover pages served plainly,
+// where a delay makes each move temporary, and through each server's rules, a page they leave
+// out moving by its mover page.
+TEST(ServedRules, VerifyFollowsEveryOldAddressToItsNewPage) {
+    LoopbackServer newServer;
+    ASSERT_TRUE(newServer.listen());
+    const QString address = newServer.url(QStringLiteral("/site0"));
+    const qsizetype pages = OddPages().size();
+    const auto verify = [&](const QString& oldAddress, const QString& folder) {
+        return RunZandriftServing(
+            {"--verify", "--recursive", "--old-address", oldAddress, "--address", address, folder},
+            folder + QStringLiteral("-home"));
+    };
+    const auto summary = [pages](qsizetype moving) {
+        return QStringLiteral("%1 of %2 old addresses move permanently to their new page")
+            .arg(moving)
+            .arg(pages);
+    };
+    for (const int delay : {0, 5}) {
+        SCOPED_TRACE(delay);
+        const ServedSites sites(OddPages(), {QStringLiteral("/")}, {}, address,
+                                {"--delay", QString::number(delay)});
+        newServer.serveFolder(sites.folder.path());
+        LoopbackServer oldServer;
+        ASSERT_TRUE(oldServer.listen());
+        oldServer.serveFolder(sites.site.root);
+        const ProgramResult result =
+            verify(oldServer.url(QStringLiteral("/")), sites.folder.filePath("site0"));
+        const QStringList lines = result.outLines();
+        if (delay == 0) {
+            EXPECT_EQ(lines, QStringList(summary(pages))) << result.err.toStdString();
+            EXPECT_EQ(result.exitCode, 0);
+            continue;
+        }
+        // A line for every page, then the two closing lines.
+        EXPECT_EQ(lines.filter(QStringLiteral("\trefresh after 5 s (temporary to search engines)"))
+                      .size(),
+                  pages);
+        EXPECT_EQ(lines.mid(pages),
+                  QStringList({summary(0), QStringLiteral("%1 delayed refreshes").arg(pages)}));
+        EXPECT_EQ(result.exitCode, 1);
+    }
+    for (const Server& server : {apacheHtaccess, apacheServer, nginx, caddy}) {
+        SCOPED_TRACE(server.rulesFile.toStdString());
+        const ServedSites sites(OddPages(), kOldSitePaths, server.rulesFile, address);
+        newServer.serveFolder(sites.folder.path());
+        START_SERVER(running, server, sites);
+        for (const QString& oldPath : kOldSitePaths) {
+            SCOPED_TRACE(oldPath.toStdString());
+            const ProgramResult result =
+                verify(QStringLiteral("http://127.0.0.1:%1%2").arg(running.port).arg(oldPath),
+                       sites.folder.filePath("site0"));
+            EXPECT_EQ(result.outLines(), QStringList(summary(pages)));
+            EXPECT_EQ(result.exitCode, 0);
+        }
     }
 }

@@ -20,7 +20,8 @@ QString readEach(const ServedSite& site, const QString& directive, const QString
     return lines;
 }
 
-// Apache in one process in the foreground ("-X"), with mod_rewrite; `overrides` is what a
+// Apache in one process in the foreground ("-X"), with mod_rewrite, closing each connection after
+// its answer, since the one process serves one connection at a time; `overrides` is what a
 // .htaccess may set, `server` what the server's configuration holds besides.
 QStringList configureApache(quint16 port, const ServedSite& site, const QString& overrides,
                             const QString& server) {
@@ -30,6 +31,7 @@ PidFile "%1/httpd.pid"
 ErrorLog "%1/error.log"
 Listen 127.0.0.1:%2
 ServerName 127.0.0.1
+KeepAlive Off
 LoadModule mpm_prefork_module /usr/lib/apache2/modules/mod_mpm_prefork.so
 LoadModule authz_core_module /usr/lib/apache2/modules/mod_authz_core.so
 LoadModule rewrite_module /usr/lib/apache2/modules/mod_rewrite.so

@@ -13,7 +13,7 @@ QStringList ConfigureApache(quint16 port, const ServedSite& site);
 QStringList ConfigureApacheServer(quint16 port, const ServedSite& site);
 // nginx: the old site's server block includes each file.
 QStringList ConfigureNginx(quint16 port, const ServedSite& site);
-// Caddy: the old site's block imports each file.
+// Caddy: the old site's block imports each file, and serves the files.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site);
 // Firebase's open-source server superstatic, run by Node.js: the "redirects" of each file's
 // "hosting" merged into one configuration, as the webmaster merges them into firebase.json.
