@@ -67,18 +67,29 @@ TEST_F(CommandLineTest, VerifyTellsEveryOldAddressThatDoesNotMovePermanently) {
     server.serve("/new/renamed.htm", {});
     server.serve("/new/j-missing.htm", {.status = 404});
     WriteFile(rootPath(QStringLiteral("map.csv")), "a-moved.htm,renamed.htm\n");
+    // Taken with --recursive and --every-file alone.
+    for (const QString file : {"docs/deep.htm", "style.css"}) {
+        WriteFile(rootPath(QStringLiteral("moving/")) + file, "body {}");
+        server.serve("/old/" + file, permanent("/new/" + file.toLatin1()));
+        server.serve("/new/" + file, {});
+    }
     expected << "4 of 13 old addresses move permanently to their new page"
              << "1 temporary redirect, 1 delayed refresh, 1 chain of redirects, 1 loop, "
                 "1 wrong target, 1 dropped query, 1 missing new page, 2 addresses not redirected";
     const FolderTree before = ReadFolderTree(root.path());
 
     const QString refused = QStringLiteral("http://127.0.0.1:9/old/"); // nothing listens there
-    const QString moved = QStringLiteral("4 of 4 old addresses move permanently to their new page");
-    // The case, the site folder, the old address, the lines of standard output, the exit status.
-    const std::tuple<const char*, QString, QString, QStringList, int> cases[] = {
-        {"every fault", sitePath(), oldSite, expected, 1},
-        {"every address moves", rootPath(QStringLiteral("moving")), oldSite, {moved}, 0},
+    const QString moved =
+        QStringLiteral("%1 of %1 old addresses move permanently to their new page");
+    const QStringList tree{"--recursive", "--every-file"};
+    // The case, the options, the site folder, the old address, the lines of standard output, the
+    // exit status.
+    const std::tuple<const char*, QStringList, QString, QString, QStringList, int> cases[] = {
+        {"every fault", {}, sitePath(), oldSite, expected, 1},
+        {"every page moves", {}, rootPath(QStringLiteral("moving")), oldSite, {moved.arg(4)}, 0},
+        {"every file moves", tree, rootPath(QStringLiteral("moving")), oldSite, {moved.arg(6)}, 0},
         {"no old server",
+         {},
          rootPath(QStringLiteral("moving")),
          refused,
          {"a-moved.htm\t" + refused + "a-moved.htm\tConnection refused",
@@ -88,11 +99,12 @@ TEST_F(CommandLineTest, VerifyTellsEveryOldAddressThatDoesNotMovePermanently) {
           "0 of 4 old addresses move permanently to their new page", "4 network errors"},
          1},
     };
-    for (const auto& [what, folder, oldAddress, lines, exitCode] : cases) {
+    for (const auto& [what, options, folder, oldAddress, lines, exitCode] : cases) {
         SCOPED_TRACE(what);
         const ProgramResult result =
-            RunZandriftServing({"--verify", "--old-address", oldAddress, "--address", newSite,
-                                "--map", rootPath(QStringLiteral("map.csv")), folder},
+            RunZandriftServing(QStringList{"--verify", "--old-address", oldAddress, "--address",
+                                           newSite, "--map", rootPath(QStringLiteral("map.csv"))} +
+                                   options + QStringList(folder),
                                rootPath("home"));
         EXPECT_EQ(result.outLines(), lines);
         EXPECT_EQ(result.err, QString());
