@@ -1,10 +1,16 @@
 #include "cli/check/page_requests.h"
 
+#include "cli/check/retry_after.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int kMostWaits = 3;
 
 // A 1xx, which Qt 6.4 takes for a whole answer but for 100 (Continue).
 bool isInformational(int status) {
@@ -52,7 +58,7 @@ void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method m
     });
     deadline->start(limits.requestTimeoutMs);
     QObject::connect(reply, &QNetworkReply::finished, reply, [this, page, reply] {
-        if (current(page, reply)) {
+        if (current(page, reply) && !waitAsked(page, *reply)) {
             finished(page, *reply);
         }
     });
@@ -68,10 +74,32 @@ void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method m
     });
 }
 
+bool PageRequests::waitAsked(qsizetype page, QNetworkReply& reply) {
+    const int status = StatusOf(reply);
+    if ((status != 429 && status != 503) || waits.value(page) == kMostWaits) {
+        return false;
+    }
+    const std::optional<qint64> wait =
+        RetryAfterMs(reply.rawHeader("Retry-After"), QDateTime::currentDateTimeUtc());
+    if (!wait) {
+        return false;
+    }
+    ++waits[page];
+    limits.requestsAtATime = std::max<qsizetype>(1, limits.requestsAtATime / 2);
+    const QNetworkRequest request = reply.request();
+    const Method method =
+        reply.operation() == QNetworkAccessManager::HeadOperation ? Method::Head : Method::Get;
+    release(underWay.take(page));
+    QTimer::singleShot(int(std::min<qint64>(*wait, limits.longestWaitMs)), &managers,
+                       [this, page, request, method] { send(page, request, method); });
+    return true;
+}
+
 void PageRequests::done(qsizetype page) {
     if (QNetworkReply* reply = underWay.take(page)) {
         release(reply);
     }
+    waits.remove(page);
     --pagesUnderWay;
     if (++donePages == pageCount) {
         loop.quit();

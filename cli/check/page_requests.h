@@ -12,10 +12,12 @@
 class QNetworkReply;
 class QNetworkRequest;
 
-// How many pages a check has under way at a time, and how long each request may take.
+// How many pages a check has under way at a time, how long each request may take, and how long
+// it waits at most when a server asks it to.
 struct PageCheckLimits {
     qsizetype requestsAtATime = 6;
     int requestTimeoutMs = 10000;
+    int longestWaitMs = 60000;
 };
 
 // The pages' requests of "--check" and "--verify", on the event loop of the thread that runs
@@ -30,6 +32,11 @@ struct PageCheckLimits {
 // it. Each request (with any redirects Qt follows for it) gets 10 seconds from when it is
 // handed to its manager; the manager's transfer timeout only counts time without data, so a
 // server that trickles its answer would never run out of it.
+//
+// A server that answers 429 (Too Many Requests) or 503 (Service Unavailable) with a Retry-After
+// is taken at its word: the request is sent again after the time it asks for (60 seconds at
+// most, 3 times a page at most), and the pages under way at a time are halved from then on,
+// since the pages of a run are asked of one server. Without Retry-After the answer counts.
 //
 // Proxies are Qt's default: the system's settings, which on Linux are the http_proxy,
 // https_proxy and no_proxy variables as curl and wget read them; the loopback address is
@@ -65,6 +72,9 @@ protected:
 
 private:
     void startPages();
+    // Whether the reply asks for a wait before the request is sent again; if so, it is let go
+    // and sent again after the wait.
+    bool waitAsked(qsizetype page, QNetworkReply& reply);
     // Whether `reply` is the page's request under way, and not one let go.
     bool current(qsizetype page, const QNetworkReply* reply) const;
     // Lets a reply go; one still running is aborted. Its manager is free for the next request,
@@ -79,6 +89,7 @@ private:
     qsizetype pagesUnderWay = 0;
     qsizetype donePages = 0;
     QHash<qsizetype, QNetworkReply*> underWay; // by page
+    QHash<qsizetype, int> waits;               // by page, those a server asked for
     QObject managers; // the parent of every manager, so that they go with the requests
     QList<QNetworkAccessManager*> freeManagers;
     QEventLoop loop;

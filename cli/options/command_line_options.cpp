@@ -48,6 +48,10 @@ For every page file of
 ask the new site for the page's new address: a HEAD request, or a GET where the server
 answers HEAD with 405 or 501; redirects are followed, up to 5 and never from https to http;
 6 requests are under way at a time, each given 10 seconds.
+A server that answers 429 or 503 with
+.B Retry\-After
+is asked again after the wait it names (60 seconds at most, 3 times a page at most), and half
+as many requests are under way from then on.
 A page is found when the final answer's status is 2xx.
 For each page not found, standard output gets one line: the page's path, its new address
 and why (the status code,

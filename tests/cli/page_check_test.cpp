@@ -60,3 +60,59 @@ TEST(PageCheck, AnswerSwitchingProtocolsIsFinalAndHoldsNoConnection) {
 
     EXPECT_EQ(reasons, expected);
 }
+
+// A server that asks to be left alone for a while (429 or 503 with Retry-After, in seconds or as
+// a date) gets the same request again after the wait, 3 times a page at most; without
+// Retry-After the answer counts.
+TEST(PageCheck, AsksAgainAfterTheWaitAServerAsksFor) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serveOnce(QStringLiteral("/busy.htm"), {.status = 429, .retryAfter = "0"});
+    server.serveOnce(QStringLiteral("/busy.htm"),
+                     {.status = 503, .retryAfter = "Wed, 21 Oct 2015 07:28:00 GMT"});
+    server.serve(QStringLiteral("/busy.htm"), {});
+    server.serve(QStringLiteral("/always-busy.htm"), {.status = 503, .retryAfter = "0"});
+    server.serve(QStringLiteral("/refused.htm"), {.status = 429});
+    const QStringList paths{"/busy.htm", "/always-busy.htm", "/refused.htm"};
+    QStringList addresses;
+    for (const QString& path : paths) {
+        addresses << server.url(path);
+    }
+
+    QStringList reasons(addresses.size());
+    PageCheck(addresses, [&](qsizetype page, const PageAnswer& answer) {
+        reasons[page] = answer.found ? QStringLiteral("found") : answer.reason;
+    }).run();
+
+    EXPECT_EQ(reasons, QStringList({"found", "503", "429"}));
+    const QStringList asked = server.requests();
+    EXPECT_EQ(asked.filter("/busy.htm").size(), 3);
+    EXPECT_EQ(asked.filter("/always-busy.htm").size(), 4);
+    EXPECT_EQ(asked.filter("/refused.htm").size(), 1);
+}
+
+// After a server asks to wait, 3 pages are under way at a time, not 6: with the first page
+// answered and five hung, the seventh is asked only once fewer than 3 are under way.
+TEST(PageCheck, HalvesThePagesUnderWayWhenAServerAsksToWait) {
+    LoopbackServer server;
+    ASSERT_TRUE(server.listen());
+    server.serveOnce(QStringLiteral("/0.htm"), {.status = 429, .retryAfter = "0"});
+    QStringList addresses;
+    for (int page = 0; page < 7; ++page) {
+        const QString path = QStringLiteral("/%1.htm").arg(page);
+        server.serve(path, {.withheld = page > 0 && page < 6});
+        addresses << server.url(path);
+    }
+
+    QList<qsizetype> askedAtAnswer(addresses.size());
+    PageCheck(
+        addresses,
+        [&](qsizetype page, const PageAnswer&) { askedAtAnswer[page] = server.requests().size(); },
+        {.requestTimeoutMs = 1000})
+        .run();
+
+    // Six first, then the first page again; the seventh after the hung ones.
+    EXPECT_EQ(askedAtAnswer.value(0), 7);
+    EXPECT_EQ(askedAtAnswer.value(1), 7);
+    EXPECT_EQ(server.requests().filter("/6.htm").size(), 1);
+}

@@ -11,16 +11,18 @@ QString tableKey(const QByteArray& method, const QString& path) {
     return QString::fromLatin1(method) + u' ' + path;
 }
 
-QByteArray responseBytes(int status, const QByteArray& location, const QByteArray& body,
+// The head's lines besides the status line and the length: the Location and Retry-After
+// headers, when given.
+QByteArray responseBytes(int status, const QByteArray& headers, const QByteArray& body,
                          bool withBody) {
-    QByteArray bytes =
-        "HTTP/1.1 " + QByteArray::number(status) +
-        " Status\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(body.size()) +
-        "\r\nConnection: close\r\n";
-    if (!location.isEmpty()) {
-        bytes += "Location: " + location + "\r\n";
-    }
-    return bytes + "\r\n" + (withBody ? body : QByteArray());
+    return "HTTP/1.1 " + QByteArray::number(status) +
+           " Status\r\nContent-Type: text/html\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\nConnection: close\r\n" + headers + "\r\n" +
+           (withBody ? body : QByteArray());
+}
+
+QByteArray header(const char* name, const QByteArray& value) {
+    return value.isEmpty() ? QByteArray() : name + QByteArray(": ") + value + "\r\n";
 }
 
 } // namespace
@@ -64,27 +66,37 @@ void LoopbackServer::accept() {
 }
 
 LoopbackServer::Answer LoopbackServer::answer(const QByteArray& method, const QString& path,
-                                              const QByteArray& query) const {
-    const bool withBody = method != "HEAD";
+                                              const QByteArray& query) {
+    if (QList<Response>& first = once[path]; !first.isEmpty()) {
+        return answerWith(first.takeFirst(), method, query);
+    }
     for (const QByteArray& key : {method, QByteArray()}) {
         if (const auto entry = table.constFind(tableKey(key, path)); entry != table.cend()) {
-            if (entry->withheld) {
-                return {{}, false};
-            }
-            if (entry->status == 101) {
-                return {"HTTP/1.1 101 Switching Protocols\r\nConnection: Upgrade\r\n"
-                        "Upgrade: websocket\r\n\r\n",
-                        false};
-            }
-            return {responseBytes(entry->status,
-                                  entry->keepsQuery ? entry->location + query : entry->location,
-                                  entry->body, withBody)};
+            return answerWith(*entry, method, query);
         }
     }
+    const bool withBody = method != "HEAD";
     const QString file = QDir::cleanPath(folder + path);
     QFile page(file);
     if (folder.isEmpty() || !file.startsWith(folder + u'/') || !page.open(QIODevice::ReadOnly)) {
         return {responseBytes(404, {}, {}, withBody)};
     }
     return {responseBytes(200, {}, page.readAll(), withBody)};
+}
+
+LoopbackServer::Answer LoopbackServer::answerWith(const Response& response,
+                                                  const QByteArray& method,
+                                                  const QByteArray& query) const {
+    if (response.withheld) {
+        return {{}, false};
+    }
+    if (response.status == 101) {
+        return {"HTTP/1.1 101 Switching Protocols\r\nConnection: Upgrade\r\n"
+                "Upgrade: websocket\r\n\r\n",
+                false};
+    }
+    const QByteArray location = response.keepsQuery ? response.location + query : response.location;
+    return {responseBytes(response.status,
+                          header("Location", location) + header("Retry-After", response.retryAfter),
+                          response.body, method != "HEAD")};
 }

@@ -21,6 +21,7 @@ public:
         QByteArray location{};   // sent as the Location header when given
         bool keepsQuery = false; // the request's query is added to the location
         QByteArray body{};       // the page sent with a 2xx
+        QByteArray retryAfter{}; // sent as the Retry-After header when given
         bool withheld = false;   // never sent: the connection is held open, as by a hung server
     };
 
@@ -34,6 +35,9 @@ public:
     // Answers requests for `path` with `response`: those of `method` alone when one is given
     // ("HEAD"), which win over an answer for every method.
     void serve(const QString& path, const Response& response, const QByteArray& method = {});
+    // Answers the next request for `path` with `response`, before what `serve` gave; answers
+    // given for a path once are sent in the order given.
+    void serveOnce(const QString& path, const Response& response) { once[path] << response; }
     void serveFolder(const QString& served) { folder = served; }
 
     // Every request seen, as "METHOD /decoded/path", in order.
@@ -48,9 +52,12 @@ private:
     };
 
     void accept();
-    Answer answer(const QByteArray& method, const QString& path, const QByteArray& query) const;
+    Answer answer(const QByteArray& method, const QString& path, const QByteArray& query);
+    Answer answerWith(const Response& response, const QByteArray& method,
+                      const QByteArray& query) const;
 
-    QHash<QString, Response> table; // by "METHOD /path", or " /path" for every method
+    QHash<QString, Response> table;       // by "METHOD /path", or " /path" for every method
+    QHash<QString, QList<Response>> once; // by path
     QString folder;
     QStringList seen;
     // Last, so that its connections (its children) go before what they answer from.
