@@ -12,15 +12,10 @@ namespace {
 
 constexpr int kMostWaits = 3;
 
-// A 1xx, which Qt 6.4 takes for a whole answer but for 100 (Continue).
-bool isInformational(int status) {
-    return status >= 100 && status < 200;
-}
-
 } // namespace
 
 PageRequests::PageRequests(qsizetype pageCount, PageCheckLimits limits)
-    : pageCount(pageCount), limits(limits) {}
+    : pageCount(pageCount), limits(limits), managers(limits) {}
 
 PageRequests::~PageRequests() = default;
 
@@ -32,7 +27,7 @@ void PageRequests::run() {
 }
 
 void PageRequests::startPages() {
-    while (nextPage < pageCount && pagesUnderWay < limits.requestsAtATime) {
+    while (nextPage < pageCount && pagesUnderWay < managers.pagesAtATime()) {
         ++pagesUnderWay;
         start(nextPage++);
     }
@@ -40,9 +35,9 @@ void PageRequests::startPages() {
 
 void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method method) {
     if (QNetworkReply* previous = underWay.take(page)) {
-        release(previous);
+        managers.release(previous);
     }
-    QNetworkAccessManager* manager = freeManager();
+    QNetworkAccessManager* manager = managers.managerFor(request.url());
     QNetworkReply* reply = method == Method::Head ? manager->head(request) : manager->get(request);
     underWay.insert(page, reply);
 
@@ -52,7 +47,7 @@ void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method m
     deadline->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
     QObject::connect(deadline, &QTimer::timeout, reply, [this, page, reply] {
         if (current(page, reply)) {
-            release(underWay.take(page));
+            managers.release(underWay.take(page));
             timedOut(page);
         }
     });
@@ -63,6 +58,7 @@ void PageRequests::send(qsizetype page, const QNetworkRequest& request, Method m
         }
     });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, [this, page, reply] {
+        managers.headReceived(*reply);
         if (current(page, reply)) {
             headReceived(page, *reply);
         }
@@ -85,19 +81,19 @@ bool PageRequests::waitAsked(qsizetype page, QNetworkReply& reply) {
         return false;
     }
     ++waits[page];
-    limits.requestsAtATime = std::max<qsizetype>(1, limits.requestsAtATime / 2);
+    managers.halve();
     const QNetworkRequest request = reply.request();
     const Method method =
         reply.operation() == QNetworkAccessManager::HeadOperation ? Method::Head : Method::Get;
-    release(underWay.take(page));
-    QTimer::singleShot(int(std::min<qint64>(*wait, limits.longestWaitMs)), &managers,
+    managers.release(underWay.take(page));
+    QTimer::singleShot(int(std::min<qint64>(*wait, limits.longestWaitMs)), &waiting,
                        [this, page, request, method] { send(page, request, method); });
     return true;
 }
 
 void PageRequests::done(qsizetype page) {
     if (QNetworkReply* reply = underWay.take(page)) {
-        release(reply);
+        managers.release(reply);
     }
     waits.remove(page);
     --pagesUnderWay;
@@ -110,21 +106,6 @@ void PageRequests::done(qsizetype page) {
 
 bool PageRequests::current(qsizetype page, const QNetworkReply* reply) const {
     return underWay.value(page) == reply;
-}
-
-void PageRequests::release(QNetworkReply* reply) {
-    reply->abort(); // nothing when it has finished
-    reply->deleteLater();
-    QNetworkAccessManager* manager = reply->manager();
-    if (isInformational(StatusOf(*reply))) {
-        manager->deleteLater(); // its connection, and the reply with it
-    } else {
-        freeManagers << manager;
-    }
-}
-
-QNetworkAccessManager* PageRequests::freeManager() {
-    return freeManagers.isEmpty() ? new QNetworkAccessManager(&managers) : freeManagers.takeLast();
 }
 
 int StatusOf(const QNetworkReply& reply) {

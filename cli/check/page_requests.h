@@ -1,9 +1,9 @@
 #pragma once
 
+#include "cli/check/request_managers.h"
+
 #include <QEventLoop>
 #include <QHash>
-#include <QList>
-#include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
 
@@ -12,26 +12,14 @@
 class QNetworkReply;
 class QNetworkRequest;
 
-// How many pages a check has under way at a time, how long each request may take, and how long
-// it waits at most when a server asks it to.
-struct PageCheckLimits {
-    qsizetype requestsAtATime = 6;
-    int requestTimeoutMs = 10000;
-    int longestWaitMs = 60000;
-};
-
 // The pages' requests of "--check" and "--verify", on the event loop of the thread that runs
 // them: what each page asks is its subclass's, how the requests go is this class's.
 //
-// At most 6 pages are under way at a time, each with one request at a time on a
-// QNetworkAccessManager of its own that has nothing else to do, so no request waits inside a
-// manager for a free connection while its time runs. A manager is kept for a later request,
-// which uses its connection again, but for one whose answer was informational (1xx): Qt takes
-// that for the whole answer and keeps the connection for the next request, which a server that
-// switched protocols on it (101) never answers. That manager is let go, and its connection with
-// it. Each request (with any redirects Qt follows for it) gets 10 seconds from when it is
-// handed to its manager; the manager's transfer timeout only counts time without data, so a
-// server that trickles its answer would never run out of it.
+// At most 6 pages are under way at a time (32 where every server speaks HTTP/2), each with one
+// request at a time, on the managers of RequestManagers. Each request (with any redirects Qt
+// follows for it) gets 10 seconds from when it is handed to its manager; the manager's transfer
+// timeout only counts time without data, so a server that trickles its answer would never run
+// out of it.
 //
 // A server that answers 429 (Too Many Requests) or 503 (Service Unavailable) with a Retry-After
 // is taken at its word: the request is sent again after the time it asks for (60 seconds at
@@ -40,7 +28,7 @@ struct PageCheckLimits {
 //
 // Proxies are Qt's default: the system's settings, which on Linux are the http_proxy,
 // https_proxy and no_proxy variables as curl and wget read them; the loopback address is
-// always asked directly. HTTP/2 is Qt's default too: used where an https server offers it.
+// always asked directly.
 class PageRequests {
 public:
     PageRequests(const PageRequests&) = delete;
@@ -77,11 +65,6 @@ private:
     bool waitAsked(qsizetype page, QNetworkReply& reply);
     // Whether `reply` is the page's request under way, and not one let go.
     bool current(qsizetype page, const QNetworkReply* reply) const;
-    // Lets a reply go; one still running is aborted. Its manager is free for the next request,
-    // or let go after an informational answer.
-    void release(QNetworkReply* reply);
-    // A manager with no request under way: a free one, or a new one.
-    QNetworkAccessManager* freeManager();
 
     qsizetype pageCount;
     PageCheckLimits limits;
@@ -90,8 +73,8 @@ private:
     qsizetype donePages = 0;
     QHash<qsizetype, QNetworkReply*> underWay; // by page
     QHash<qsizetype, int> waits;               // by page, those a server asked for
-    QObject managers; // the parent of every manager, so that they go with the requests
-    QList<QNetworkAccessManager*> freeManagers;
+    RequestManagers managers;
+    QObject waiting; // the context of the waits' timers, so that none fires after the requests
     QEventLoop loop;
 };
 

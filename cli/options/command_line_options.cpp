@@ -47,7 +47,8 @@ For every page file of
 .IR FOLDER ,
 ask the new site for the page's new address: a HEAD request, or a GET where the server
 answers HEAD with 405 or 501; redirects are followed, up to 5 and never from https to http;
-6 requests are under way at a time, each given 10 seconds.
+6 requests are under way at a time, each given 10 seconds; where every server asked answers
+over HTTP/2 (offered over TLS), 32, side by side on one connection to each.
 A server that answers 429 or 503 with
 .B Retry\-After
 is asked again after the wait it names (60 seconds at most, 3 times a page at most), and half

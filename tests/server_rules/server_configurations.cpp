@@ -50,6 +50,39 @@ DocumentRoot "%3"
             WrittenConfiguration(site.folder + QStringLiteral("/httpd.conf"), text)};
 }
 
+// nginx in one process in the foreground, and every file it writes in the test's folder;
+// `listen` follows the address it listens on, `logs` says what it logs of the requests, `server`
+// is what the server block holds besides.
+QStringList configureNginx(quint16 port, const ServedSite& site, const QString& listen,
+                           const QString& logs, const QString& server) {
+    const QString text =
+        QStringLiteral(R"(pid %1/nginx.pid;
+error_log %1/error.log;
+daemon off;
+master_process off;
+events {}
+http {
+  %4
+  client_body_temp_path %1/client_body;
+  proxy_temp_path %1/proxy;
+  fastcgi_temp_path %1/fastcgi;
+  uwsgi_temp_path %1/uwsgi;
+  scgi_temp_path %1/scgi;
+  server {
+    listen 127.0.0.1:%2%5;
+    root %3;
+%6  }
+}
+)")
+            .arg(site.folder, QString::number(port), site.root, logs, listen, server);
+    return {QStringLiteral("-p"),
+            site.folder,
+            QStringLiteral("-e"),
+            site.folder + QStringLiteral("/error.log"),
+            QStringLiteral("-c"),
+            WrittenConfiguration(site.folder + QStringLiteral("/nginx.conf"), text)};
+}
+
 } // namespace
 
 QStringList ConfigureApache(quint16 port, const ServedSite& site) {
@@ -61,35 +94,20 @@ QStringList ConfigureApacheServer(quint16 port, const ServedSite& site) {
                            readEach(site, QStringLiteral("Include"), {}));
 }
 
-// One process in the foreground, and every file nginx writes in the test's folder.
 QStringList ConfigureNginx(quint16 port, const ServedSite& site) {
-    const QString text = QStringLiteral(R"(pid %1/nginx.pid;
-error_log %1/error.log;
-daemon off;
-master_process off;
-events {}
-http {
-  access_log off;
-  client_body_temp_path %1/client_body;
-  proxy_temp_path %1/proxy;
-  fastcgi_temp_path %1/fastcgi;
-  uwsgi_temp_path %1/uwsgi;
-  scgi_temp_path %1/scgi;
-  server {
-    listen 127.0.0.1:%2;
-    root %3;
-%4  }
+    return configureNginx(
+        port, site, {}, QStringLiteral("access_log off;"),
+        readEach(site, QStringLiteral("include"), QStringLiteral("    "), QStringLiteral(";")));
 }
-)")
-                             .arg(site.folder, QString::number(port), site.root,
-                                  readEach(site, QStringLiteral("include"), QStringLiteral("    "),
-                                           QStringLiteral(";")));
-    return {QStringLiteral("-p"),
-            site.folder,
-            QStringLiteral("-e"),
-            site.folder + QStringLiteral("/error.log"),
-            QStringLiteral("-c"),
-            WrittenConfiguration(site.folder + QStringLiteral("/nginx.conf"), text)};
+
+QStringList ConfigureNginxHttp2(quint16 port, const ServedSite& site) {
+    return configureNginx(port, site, QStringLiteral(" ssl http2"),
+                          QStringLiteral("log_format protocols '$server_protocol $connection';\n"
+                                         "  access_log %1/access.log protocols;")
+                              .arg(site.folder),
+                          QStringLiteral("    ssl_certificate %1/cert.pem;\n"
+                                         "    ssl_certificate_key %1/key.pem;\n")
+                              .arg(site.folder));
 }
 
 // The old site's block imports each file and serves the site's files; no admin endpoint and no

@@ -13,6 +13,10 @@ QStringList ConfigureApache(quint16 port, const ServedSite& site);
 QStringList ConfigureApacheServer(quint16 port, const ServedSite& site);
 // nginx: the old site's server block includes each file.
 QStringList ConfigureNginx(quint16 port, const ServedSite& site);
+// nginx over TLS, offering HTTP/2, with the certificate and key the test made in the site's
+// folder (cert.pem, key.pem); each request's protocol and connection number logged in its
+// access.log, a line each.
+QStringList ConfigureNginxHttp2(quint16 port, const ServedSite& site);
 // Caddy: the old site's block imports each file, and serves the files.
 QStringList ConfigureCaddy(quint16 port, const ServedSite& site);
 // Firebase's open-source server superstatic, run by Node.js: the "redirects" of each file's
