@@ -18,9 +18,10 @@ struct AddressMove {
 };
 
 // Asks the old site for each old address, as a browser would after the move, and follows what it
-// answers (PageRequests: 6 pages under way at a time, 10 seconds a request). The old address is
-// asked with GET and the query "zandrift-verify=1" added, so that a query dropped on the way
-// shows; redirects are followed here, one request each, not by Qt, so that each is seen.
+// answers (PageRequests: 6 pages under way at a time, or 32 over HTTP/2, 10 seconds a request).
+// The old address is asked with GET and the query "zandrift-verify=1" added, so that a query
+// dropped on the way shows; redirects are followed here, one request each, not by Qt, so that
+// each is seen.
 //
 // An old address moves permanently to its new page when it answers 301 or 308 with exactly the
 // new address and the query (addresses compared as a browser sends them, QUrl's encoded form
