@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -46,22 +47,24 @@ bool accepts(int port) {
     return connected;
 }
 
-std::string configuration(const std::string& folder, const std::string& root, int port) {
-    std::string text = "pid " + folder +
+std::string configuration(const std::string& folder, const std::string& root, int port,
+                          const Additions& additions) {
+    std::string text = additions.top + "pid " + folder +
                        "/nginx.pid;\nevents {}\nhttp {\n  access_log off;\n"
                        "  keepalive_requests 1000000;\n";
     for (const char* temporary : {"client_body", "proxy", "fastcgi", "uwsgi", "scgi"}) {
         text += "  " + std::string(temporary) + "_temp_path " + folder + "/" + temporary + ";\n";
     }
-    return text + "  server {\n    listen 127.0.0.1:" + std::to_string(port) + ";\n    root " +
-           root + ";\n  }\n}\n";
+    return text + "  server {\n    listen 127.0.0.1:" + std::to_string(port) + additions.listen +
+           ";\n    root " + root + ";\n" + (additions.server ? additions.server(port) : "") +
+           "  }\n}\n";
 }
 
-// The nginx this process started; ended when the process ends.
+// The nginx processes this process started, by their folder; ended when the process ends.
 struct Running {
-    pid_t pid = -1;
+    std::map<std::string, pid_t> pids;
     ~Running() {
-        if (pid > 0) {
+        for (const auto& [folder, pid] : pids) {
             kill(pid, SIGTERM);
             waitpid(pid, nullptr, 0);
         }
@@ -72,8 +75,8 @@ Running running;
 
 } // namespace
 
-bool Start(const std::string& folder, const std::string& root) {
-    if (running.pid > 0) {
+bool Start(const std::string& folder, const std::string& root, const Additions& additions) {
+    if (running.pids.contains(folder)) {
         return true;
     }
     const char* const program = "/usr/sbin/nginx";
@@ -85,16 +88,17 @@ bool Start(const std::string& folder, const std::string& root) {
     std::filesystem::remove(folder + "/port"); // an earlier run's
     const int port = freePort();
     const std::string config = folder + "/nginx.conf";
-    std::ofstream(config) << configuration(folder, root, port);
+    std::ofstream(config) << configuration(folder, root, port, additions);
     const std::string errorLog = folder + "/error.log";
     const std::string directives = "error_log " + errorLog + "; daemon off; master_process off;";
-    running.pid = fork();
-    if (running.pid == 0) {
+    const pid_t pid = fork();
+    if (pid == 0) {
         prctl(PR_SET_PDEATHSIG, SIGTERM); // ends with the benchmarks, however they end
         execl(program, program, "-p", folder.c_str(), "-c", config.c_str(), "-e", errorLog.c_str(),
               "-g", directives.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
+    running.pids[folder] = pid;
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (accepts(port)) {
             std::ofstream(folder + "/port") << port;

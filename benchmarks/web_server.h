@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 // nginx serving a folder on a free port of 127.0.0.1, for the cases that ask a web server:
@@ -9,9 +10,18 @@
 // of its own, find its address in the server's folder.
 namespace web_server {
 
-// Starts nginx serving `root` unless it runs already for this process, with its files and
-// its address in `folder`; false, with the reason on standard error, when it cannot.
-bool Start(const std::string& folder, const std::string& root);
+// What a server adds to the plain one: words after its listen address (" ssl http2"), lines
+// at the top of its configuration (load_module), and directives of its server block, made
+// knowing its port.
+struct Additions {
+    std::string listen = {};
+    std::string top = {};
+    std::function<std::string(int port)> server = {};
+};
+
+// Starts nginx serving `root` unless this process runs one already with its files and its
+// address in `folder`; false, with the reason on standard error, when it cannot.
+bool Start(const std::string& folder, const std::string& root, const Additions& additions = {});
 
 // The server's port, as Start left it in `folder`; 0 when there is none.
 int Port(const std::string& folder);
