@@ -2,12 +2,14 @@
 
 #include "baselines.h"
 #include "core_application.h"
+#include "mover_output.h"
 #include "plain_clients.h"
 #include "program_side.h"
 #include "web_server.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -182,20 +184,41 @@ Case moveMapCase(const SiteData& data, int pages) {
             }};
 }
 
-// A plain client's HEAD requests for every page of a site, 8 at a time; ends the process
-// with exit status 1 when a page was not found.
+// The address of the server started in `server`: https, with its certificate trusted by this
+// process, when it has one.
+std::string addressOf(const std::string& server) {
+    const std::string port = std::to_string(web_server::Port(server));
+    if (!std::filesystem::exists(server + "/cert.pem")) {
+        return "http://127.0.0.1:" + port + "/";
+    }
+    TrustCertificate(server + "/cert.pem");
+    return "https://127.0.0.1:" + port + "/";
+}
+
+using PlainClient = int (*)(const std::string&, const std::vector<std::string>&, int);
+
+// A plain client's requests for every page of a site at a server, `atATime` pages under way;
+// ends the process with exit status 1 when a page did not pass.
 Side plainClient(std::string label, const std::string& site, const std::string& server,
-                 int (*client)(int, const std::vector<std::string>&, int)) {
-    return {std::move(label), [site, server, client](Meter& m) {
+                 PlainClient client, int atATime) {
+    return {std::move(label), [site, server, client, atATime](Meter& m) {
                 EnsureCoreApplication();
                 const std::vector<std::string> names = baseline::ListPages(site);
-                int found = 0;
-                m.measure([&] { found = client(web_server::Port(server), names, 8); });
-                if (found != int(names.size())) {
-                    std::fprintf(stderr, "the plain client found %d of %zu pages\n", found,
+                const std::string address = addressOf(server);
+                int passed = 0;
+                m.measure([&] { passed = client(address, names, atATime); });
+                if (passed != int(names.size())) {
+                    std::fprintf(stderr, "%d of %zu pages passed the plain client\n", passed,
                                  names.size());
                     std::exit(1);
                 }
+            }};
+}
+
+// The check of a site's pages at the server started in `server`.
+Side check(std::string label, const std::string& site, const std::string& server) {
+    return {std::move(label), [site, server](Meter& m) {
+                program::CheckPages(m, site, addressOf(server));
             }};
 }
 
@@ -208,22 +231,108 @@ void addCheckCases(std::vector<Case>& cases, const SiteData& data, int pages) {
         data.makeSite(pages);
         web_server::Start(server, site);
     };
-    const Side check{"", [site, server](Meter& m) {
-                         program::CheckPages(m, site, web_server::Port(server));
-                     }};
     const std::string name = "check " + CountText(pages) + " pages at a local nginx";
     cases.push_back({.name = name + ", against Qt Network",
-                     .ours = check,
+                     .ours = check("", site, server),
                      .reference = plainClient("Qt Network client, 8 at a time", site, server,
-                                              plain_client::HeadRequestsWithQt),
+                                              plain_client::HeadRequestsWithQt, 8),
                      .maxRatio = 1.25,
                      .prepare = prepare,
                      .requests = pages});
     cases.push_back({.name = name + ", against sockets",
-                     .ours = check,
+                     .ours = check("", site, server),
                      .reference = plainClient("socket client, 8 at a time", site, server,
-                                              plain_client::HeadRequestsOnSockets),
+                                              plain_client::HeadRequestsOnSockets, 8),
                      .prepare = prepare,
+                     .requests = pages});
+}
+
+// `zandrift --verify` of a site's pages at nginx serving the site with the program's own
+// redirects.nginx, the new address being /new/ on the same server, against a plain Qt client
+// asking the same: a GET of each old address, then a HEAD of where it redirects.
+void addVerifyCase(std::vector<Case>& cases, const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string server = data.folderFor("verify-server");
+    const auto rules = [site, server](int port) {
+        const std::string output = mover_output::Write(
+            ZANDRIFT_PROGRAM, site,
+            {"--movers", "--rules", "nginx", "--old-path", "/", "--address",
+             "http://127.0.0.1:" + std::to_string(port) + "/new/", "--delay", "0"});
+        // Moved out of the way of the page runs, which write the same folder.
+        const std::string kept = server + "/rules-" + std::to_string(port);
+        std::filesystem::rename(output, kept);
+        return "    include " + kept + "/redirects.nginx;\n    location /new/ { alias " + site +
+               "/; }\n";
+    };
+    cases.push_back(
+        {.name = "verify " + CountText(pages) + " moved pages at a local nginx, against Qt Network",
+         .ours = {"",
+                  [site, server](Meter& m) {
+                      const std::string address = addressOf(server);
+                      program::VerifyMoves(m, site, address, address + "new/");
+                  }},
+         .reference = plainClient("Qt Network client, 6 at a time", site, server,
+                                  plain_client::MovesWithQt, 6),
+         .maxRatio = 1.25,
+         .prepare =
+             [&data, pages, site, server, rules] {
+                 data.makeSite(pages);
+                 web_server::Start(server, site, {.server = rules});
+             },
+         .requests = 2 * pages});
+}
+
+// `zandrift --check` of a site's pages at nginx over TLS, offering HTTP/2, that waits 20 ms
+// before each answer: against a plain Qt client with 32 requests under way over HTTP/2 (the
+// goal), and against the same check at a second nginx like it but without HTTP/2, which the
+// check asks 6 at a time on 6 connections, as it asked every server before it used HTTP/2.
+void addSlowHttpsCases(std::vector<Case>& cases, const SiteData& data, int pages) {
+    const std::string site = data.site(pages);
+    const std::string http2 = data.folderFor("https-http2-server");
+    const std::string http1 = data.folderFor("https-http1-server");
+    // nginx in `server` listening with `listen`, with a certificate of its own for 127.0.0.1,
+    // which the sides trust (addressOf).
+    const auto start = [site](const std::string& server, const std::string& listen) {
+        const auto tls = [server](int) {
+            std::filesystem::create_directories(server);
+            Child({"/usr/bin/openssl", "req", "-x509", "-newkey", "ec", "-pkeyopt",
+                   "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1",
+                   "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", server + "/key.pem", "-out",
+                   server + "/cert.pem"},
+                  {})
+                .finish();
+            return "    ssl_certificate " + server + "/cert.pem;\n    ssl_certificate_key " +
+                   server + "/key.pem;\n    location / { echo_sleep 0.02; echo_exec @file; }\n" +
+                   "    location @file {}\n";
+        };
+        web_server::Start(server, site,
+                          {.listen = listen,
+                           .top = "load_module /usr/lib/nginx/modules/ngx_http_echo_module.so;\n",
+                           .server = tls});
+    };
+    const std::string name =
+        "check " + CountText(pages) + " pages at a local HTTPS nginx with HTTP/2, 20 ms an answer";
+    cases.push_back({.name = name + ", against Qt Network",
+                     .ours = check("", site, http2),
+                     .reference = plainClient("Qt Network client, 32 at a time over HTTP/2", site,
+                                              http2, plain_client::HeadRequestsWithQt, 32),
+                     .maxRatio = 1.25,
+                     .prepare =
+                         [&data, pages, http2, start] {
+                             data.makeSite(pages);
+                             start(http2, " ssl http2");
+                         },
+                     .requests = pages});
+    cases.push_back({.name = name + ", against HTTP/1.1",
+                     .ours = check("", site, http2),
+                     .reference = check("the check without HTTP/2 (6 connections)", site, http1),
+                     .maxRatio = 0.25,
+                     .prepare =
+                         [&data, pages, http1, http2, start] {
+                             data.makeSite(pages);
+                             start(http2, " ssl http2");
+                             start(http1, " ssl");
+                         },
                      .requests = pages});
 }
 
@@ -237,6 +346,8 @@ std::vector<Case> AllCases(const SiteData& data) {
     }
     addRunCases(cases, data, 20000);
     addCheckCases(cases, data, 20000);
+    addVerifyCase(cases, data, 20000);
+    addSlowHttpsCases(cases, data, 20000);
     addListingCases(cases, data, 100000);
     addRunCases(cases, data, 100000);
     cases.push_back(treeCase(data, 100000));

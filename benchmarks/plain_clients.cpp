@@ -51,40 +51,84 @@ struct Connections {
     }
 };
 
-} // namespace
+QNetworkRequest request(const std::string& address) {
+    return QNetworkRequest(QUrl(QString::fromStdString(address)));
+}
 
-int HeadRequestsWithQt(int port, const std::vector<std::string>& names, int atATime) {
-    const QString server = QStringLiteral("http://127.0.0.1:%1/").arg(port);
-    QNetworkAccessManager manager;
+bool isFound(const QNetworkReply& reply) {
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    return status >= 200 && status < 300;
+}
+
+// Keeps `atATime` items under way on this thread's event loop, each a chain of requests:
+// `step` gets the item and its last finished reply (none at first) and returns the reply of
+// its next request, or none when the item is done.
+void requestsWithQt(std::size_t items, int atATime,
+                    const std::function<QNetworkReply*(std::size_t, QNetworkReply*)>& step) {
     QEventLoop loop;
     std::size_t next = 0;
-    std::size_t answered = 0;
-    int found = 0;
-    std::function<void()> sendNext = [&] {
-        QNetworkReply* reply =
-            manager.head(QNetworkRequest(QUrl(server + QString::fromStdString(names[next++]))));
-        QObject::connect(reply, &QNetworkReply::finished, reply, [&, reply] {
-            const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-            found += status >= 200 && status < 300;
-            reply->deleteLater();
-            ++answered;
-            if (next < names.size()) {
-                sendNext();
-            } else if (answered == names.size()) {
-                loop.quit();
-            }
-        });
+    std::size_t done = 0;
+    std::function<void(std::size_t, QNetworkReply*)> advance = [&](std::size_t item,
+                                                                   QNetworkReply* previous) {
+        QNetworkReply* reply = step(item, previous);
+        if (previous != nullptr) {
+            previous->deleteLater();
+        }
+        if (reply != nullptr) {
+            QObject::connect(reply, &QNetworkReply::finished, reply,
+                             [&advance, item, reply] { advance(item, reply); });
+        } else if (++done == items) {
+            loop.quit();
+        } else if (next < items) {
+            advance(next++, nullptr);
+        }
     };
-    for (int request = 0; request < atATime && next < names.size(); ++request) {
-        sendNext();
+    while (next < items && next < std::size_t(atATime)) {
+        advance(next++, nullptr);
     }
-    if (!names.empty()) {
+    if (items > 0) {
         loop.exec();
     }
+}
+
+} // namespace
+
+int HeadRequestsWithQt(const std::string& address, const std::vector<std::string>& names,
+                       int atATime) {
+    QNetworkAccessManager manager;
+    int found = 0;
+    requestsWithQt(names.size(), atATime, [&](std::size_t page, QNetworkReply* answer) {
+        if (answer != nullptr) {
+            found += isFound(*answer);
+            return static_cast<QNetworkReply*>(nullptr);
+        }
+        return manager.head(request(address + names[page]));
+    });
     return found;
 }
 
-int HeadRequestsOnSockets(int port, const std::vector<std::string>& names, int atATime) {
+int MovesWithQt(const std::string& oldAddress, const std::vector<std::string>& names, int atATime) {
+    QNetworkAccessManager manager;
+    manager.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+    int moved = 0;
+    requestsWithQt(names.size(), atATime, [&](std::size_t page, QNetworkReply* answer) {
+        if (answer == nullptr) {
+            return manager.get(request(oldAddress + names[page] + "?zandrift-verify=1"));
+        }
+        if (answer->operation() == QNetworkAccessManager::GetOperation &&
+            answer->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 301) {
+            return manager.head(QNetworkRequest(
+                answer->url().resolved(QUrl::fromEncoded(answer->rawHeader("Location")))));
+        }
+        moved += answer->operation() == QNetworkAccessManager::HeadOperation && isFound(*answer);
+        return static_cast<QNetworkReply*>(nullptr);
+    });
+    return moved;
+}
+
+int HeadRequestsOnSockets(const std::string& address, const std::vector<std::string>& names,
+                          int atATime) {
+    const int port = std::stoi(address.substr(address.rfind(':') + 1));
     Connections connections;
     std::size_t next = 0;
     for (int connection = 0; connection < atATime && next < names.size(); ++connection) {

@@ -4,6 +4,7 @@
 #include "cli/check/check_run.h"
 #include "cli/console.h"
 #include "cli/listed_inputs.h"
+#include "cli/verify/verify_run.h"
 #include "core_application.h"
 #include "movers/files/disk_files.h"
 #include "movers/files/page_listing.h"
@@ -23,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace program {
 
@@ -88,6 +90,24 @@ public:
     frmMain window{boxes, fileManager};
 };
 
+// Runs `work` on a site's pages, listed beforehand, with its output (standard output and
+// standard error both) kept; ends the process with exit status 1, the output's start on
+// standard error, when `work` returns false: a page was not found, or did not move.
+void measureOnPages(Meter& meter, const std::string& site,
+                    const std::function<bool(const QStringList&, Console&)>& work) {
+    EnsureCoreApplication();
+    const QStringList names = ListPageFiles(text(site)).names;
+    QBuffer output;
+    output.open(QIODevice::WriteOnly);
+    Console console(output, output, false);
+    bool passed = false;
+    meter.measure([&] { passed = work(names, console); });
+    if (!passed) {
+        std::fprintf(stderr, "not every page passed:\n%s", output.data().left(2000).constData());
+        std::exit(1);
+    }
+}
+
 } // namespace
 
 void List(Meter& meter, const std::string& folder) {
@@ -152,22 +172,18 @@ void CreateMoversInMainWindow(Meter& meter, const std::string& site,
     meter.measure([&] { main.window.cmdCreate->click(); });
 }
 
-void CheckPages(Meter& meter, const std::string& site, int port) {
-    EnsureCoreApplication();
-    const QStringList names = ListPageFiles(text(site)).names;
-    QBuffer output; // standard output and standard error both, kept for a failure's report
-    output.open(QIODevice::WriteOnly);
-    Console console(output, output, false);
-    CheckOutcome outcome;
-    meter.measure([&] {
-        outcome = ::CheckPages(NewAddresses(QStringLiteral("http://127.0.0.1:%1/").arg(port)),
-                               names, console);
+void CheckPages(Meter& meter, const std::string& site, const std::string& address) {
+    measureOnPages(meter, site, [&](const QStringList& names, Console& console) {
+        return ::CheckPages(NewAddresses(text(address)), names, console).found == names.size();
     });
-    if (outcome.found != names.size()) {
-        std::fprintf(stderr, "the check found %lld of %lld pages:\n%s", qlonglong(outcome.found),
-                     qlonglong(names.size()), output.data().left(2000).constData());
-        std::exit(1);
-    }
+}
+
+void VerifyMoves(Meter& meter, const std::string& site, const std::string& oldAddress,
+                 const std::string& newAddress) {
+    measureOnPages(meter, site, [&](const QStringList& names, Console& console) {
+        return ::VerifyMoves(text(oldAddress), QStringLiteral("/"), NewAddresses(text(newAddress)),
+                             names, console);
+    });
 }
 
 void ReadTitle(Meter& meter, const std::string& path, int times) {

@@ -31,10 +31,16 @@ void WriteTreeWithMap(Meter& meter, const std::string& site, const std::string& 
 void CreateMoversInMainWindow(Meter& meter, const std::string& site,
                               const std::string& configFolder);
 
-// Checks that every page of a site is at a web server on 127.0.0.1 at `port`, as
-// `zandrift --check --address http://127.0.0.1:PORT/ SITE` does, the pages listed
-// beforehand; ends the process with exit status 1 when a page was not found.
-void CheckPages(Meter& meter, const std::string& site, int port);
+// Checks that every page of a site is at a web server at `address`, as
+// `zandrift --check --address ADDRESS SITE` does, the pages listed beforehand; ends the
+// process with exit status 1 when a page was not found.
+void CheckPages(Meter& meter, const std::string& site, const std::string& address);
+
+// Verifies that every page of a site moves from `oldAddress` to `newAddress`, as
+// `zandrift --verify --old-address OLD --address NEW SITE` does, the pages listed beforehand;
+// ends the process with exit status 1 when a page did not move.
+void VerifyMoves(Meter& meter, const std::string& site, const std::string& oldAddress,
+                 const std::string& newAddress);
 
 // Reads a page's title `times` times.
 void ReadTitle(Meter& meter, const std::string& path, int times);
