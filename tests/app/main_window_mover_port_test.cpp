@@ -97,89 +97,39 @@ TEST_F(MainWindowMoverPortTest, AsksAndTellsInBoxesAndEndsARunAsItsCommandEnds) 
             return during + u' ' + pointer();
         });
     };
+    const MoverEnding movers = CreateMovers().ending, frames = CreateFrames().ending;
+    const Call refused = [](MainWindowMoverPort& port) {
+        port.replacementRefused(kFolder, "it is a symbolic link");
+        return QString();
+    };
+    const Call undecodable = [](MainWindowMoverPort& port) {
+        port.undecodablePages({"caf\xE9.htm"});
+        return QString();
+    };
+    const QString refusal =
+        kFolder + " cannot be replaced because it is a symbolic link.|OK|Critical";
+    const QString notUtf8 = "1 page file gets no mover page because its name is not valid "
+                            "UTF-8:\ncaf\\xE9.htm|OK|Information";
+    const QStringList inputs{"Give a new address.|OK|Critical",
+                             "Give a delay in seconds|OK|Critical"};
+    const QString focus = QStringLiteral("focus on each button");
+    const QString wait = QStringLiteral("hourglass default");
+    const QStringList folder{kFolder};
+    const Call done = run(MoverEnd::Completed);
+    using A = MsgAnswer;
     const std::vector<Case> cases{
-        {"retry", CreateFrames().ending, {MsgAnswer::Retry}, failed, "retry", {failure}, {}, false},
-        {"ignore",
-         CreateFrames().ending,
-         {MsgAnswer::Ignore},
-         failed,
-         "ignore",
-         {failure},
-         {},
-         false},
-        {"abort", CreateFrames().ending, {MsgAnswer::Abort}, failed, "abort", {failure}, {}, false},
-        {"keep", CreateFrames().ending, {MsgAnswer::No}, existing, "keep", {question}, {}, false},
-        {"replace",
-         CreateFrames().ending,
-         {MsgAnswer::Yes},
-         existing,
-         "replace",
-         {question},
-         {},
-         false},
-        {"refused",
-         CreateFrames().ending,
-         {MsgAnswer::OK},
-         [](MainWindowMoverPort& port) {
-             port.replacementRefused(kFolder, "it is a symbolic link");
-             return QString();
-         },
-         "",
-         {kFolder + " cannot be replaced because it is a symbolic link.|OK|Critical"},
-         {},
-         false},
-        {"undecodable",
-         CreateFrames().ending,
-         {MsgAnswer::OK},
-         [](MainWindowMoverPort& port) {
-             port.undecodablePages({"caf\xE9.htm"});
-             return QString();
-         },
-         "",
-         {"1 page file gets no mover page because its name is not valid UTF-8:\ncaf\\xE9.htm|OK|"
-          "Information"},
-         {},
-         false},
-        {"missing inputs",
-         CreateMovers().ending,
-         {MsgAnswer::OK, MsgAnswer::OK},
-         missing,
-         "focus on each button",
-         {"Give a new address.|OK|Critical", "Give a delay in seconds|OK|Critical"},
-         {},
-         false},
-        {"Create Movers completed",
-         CreateMovers().ending,
-         {MsgAnswer::OK},
-         run(MoverEnd::Completed),
-         "hourglass default",
-         {"I'm done!|OK|Information"},
-         {kFolder},
-         true},
-        {"Create Frames completed",
-         CreateFrames().ending,
-         {MsgAnswer::OK},
-         run(MoverEnd::Completed),
-         "hourglass default",
-         {"done|OK|None"},
-         {kFolder},
-         false},
-        {"aborted",
-         CreateMovers().ending,
-         {},
-         run(MoverEnd::Aborted),
-         "hourglass default",
-         {},
-         {},
-         false},
-        {"stopped",
-         CreateMovers().ending,
-         {},
-         run(MoverEnd::Stopped),
-         "hourglass default",
-         {},
-         {},
-         false},
+        {"retry", frames, {A::Retry}, failed, "retry", {failure}, {}, false},
+        {"ignore", frames, {A::Ignore}, failed, "ignore", {failure}, {}, false},
+        {"abort", frames, {A::Abort}, failed, "abort", {failure}, {}, false},
+        {"keep", frames, {A::No}, existing, "keep", {question}, {}, false},
+        {"replace", frames, {A::Yes}, existing, "replace", {question}, {}, false},
+        {"refused", frames, {A::OK}, refused, "", {refusal}, {}, false},
+        {"undecodable", frames, {A::OK}, undecodable, "", {notUtf8}, {}, false},
+        {"missing inputs", movers, {A::OK, A::OK}, missing, focus, inputs, {}, false},
+        {"Movers done", movers, {A::OK}, done, wait, {"I'm done!|OK|Information"}, folder, true},
+        {"Frames done", frames, {A::OK}, done, wait, {"done|OK|None"}, folder, false},
+        {"aborted", movers, {}, run(MoverEnd::Aborted), wait, {}, {}, false},
+        {"stopped", movers, {}, run(MoverEnd::Stopped), wait, {}, {}, false},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
@@ -231,16 +181,9 @@ TEST_F(MainWindowMoverPortTest, TheDoneBoxComesInItsCommandsOrderAndAnEndingProg
     }
 }
 
-TEST_F(MainWindowMoverPortTest, TheHourglassLetsTheWindowRepaintAsTheRunStarts) {
-    MainWindowMoverPort port(*window, CreateFrames().ending);
-    EXPECT_TRUE(letsQueuedWorkRun([&] { port.runStarting(1); }));
-    EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
-    port.runEnded(ended(MoverEnd::Aborted));
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
-}
-
 // The caption counts the pages from 0 up to the last one; "%2" and "[*]" in the address stay.
-TEST_F(MainWindowMoverPortTest, TheCaptionCountsThePagesIsRepaintedNowAndThenAndShownExactly) {
+// The caption, and the hourglass as the run starts, let the window repaint.
+TEST_F(MainWindowMoverPortTest, TheHourglassAndTheCaptionAreRepaintedAndTheCaptionShownExactly) {
     MainWindowMoverPort port(*window, CreateFrames().ending);
     window->strNewAddress = QStringLiteral("http://x/%1%2[*]");
     EXPECT_TRUE(letsQueuedWorkRun([&] { port.pageStarting(0, 2); }));
@@ -248,4 +191,8 @@ TEST_F(MainWindowMoverPortTest, TheCaptionCountsThePagesIsRepaintedNowAndThenAnd
     QTest::qSleep(60);
     EXPECT_TRUE(letsQueuedWorkRun([&] { port.pageStarting(1, 2); }));
     EXPECT_EQ(window->windowHandle()->title(), QStringLiteral("Zandrift - http://x/%1%2[*] - 1/1"));
+    EXPECT_TRUE(letsQueuedWorkRun([&] { port.runStarting(1); }));
+    EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+    port.runEnded(ended(MoverEnd::Aborted));
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
 }
