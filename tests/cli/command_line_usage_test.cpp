@@ -12,16 +12,6 @@
 #include <tuple>
 #include <unistd.h>
 
-namespace {
-
-struct Case {
-    QStringList arguments;
-    int exitCode;
-    QString firstLine; // of standard output on success, else of standard error
-};
-
-} // namespace
-
 TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     for (const char* name : {"b.html", "a.htm", "A.htm", "notes.txt", ".hidden.htm"}) {
         writeSitePage(QString::fromUtf8(name), "<title>x</title>");
@@ -33,6 +23,7 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
     const QString file = rootPath(QStringLiteral("plain.txt"));
     const QString missing = rootPath(QStringLiteral("missing"));
     const QString url = QStringLiteral("http://new.example/");
+    const QString oldUrl = QStringLiteral("http://old.example/");
     const QString onlyOne =
         QStringLiteral("Give only one of --movers, --frames, --list, --check and --verify.");
     const QString badDelay = QStringLiteral("The delay must be a whole number from 0 to 32767, ");
@@ -41,124 +32,101 @@ TEST_F(CommandLineTest, ArgumentsGiveTheirExitStatusAndFirstLine) {
                        "separated by commas, ");
     const QString badOldPath = QStringLiteral(
         "--old-path takes a URL path from \"/\" without \"//\", \".\" or \"..\" parts, ");
+    const QString badOldAddress = QStringLiteral("--old-address takes a full http: or https: "
+                                                 "address without a query or a fragment, not ");
+    const QString onlyWithRules = QStringLiteral(" goes only with --rules or --sitemaps.");
+    const QStringList frames{"--frames", "--address", url};
+    const QStringList check{"--check", "--address", url};
+    const QStringList verify{"--verify", "--old-address", oldUrl};
 
-    std::vector<Case> cases{
-        {{"--help"},
-         0,
-         "Usage: zandrift --movers --address URL --delay N [--recursive] [--map FILE]"},
-        {{"--version"}, 0, "zandrift " ZANDRIFT_VERSION},
-        {{"--bogus", site}, 2, "Unknown option 'bogus'."},
-        {{"--frames", "--address"}, 2, "Missing value after '--address'."},
-        {{site}, 2, "Give one of --movers, --frames, --list, --check and --verify."},
-        {{"--frames", "--list", "--address", url, site}, 2, onlyOne},
-        {{"--list", "--list", site}, 2, "--list is given more than once."},
-        {{"--frames", site}, 2, "--address URL is missing."},
-        {{"--frames", "--address", " ", site}, 2, "The address is empty."},
+    // The arguments, and the first line of standard output, exit status 0.
+    const std::pair<QStringList, QString> succeeding[] = {
+        {{"--help"}, "Usage: zandrift --movers --address URL --delay N [--recursive] [--map FILE]"},
+        {{"--version"}, "zandrift " ZANDRIFT_VERSION},
+        {{"--list", "--recursive", site}, "A.htm"},
+        {{"--list", "--address", url, site}, "A.htm\thttp://new.example/A.htm"},
+    };
+    for (const auto& [arguments, firstLine] : succeeding) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const ProgramResult result = zandrift(arguments);
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.outLines().value(0), firstLine);
+    }
+    // The arguments, and the usage error, exit status 2.
+    std::vector<std::pair<QStringList, QString>> refused{
+        {{"--bogus", site}, "Unknown option 'bogus'."},
+        {{"--frames", "--address"}, "Missing value after '--address'."},
+        {{site}, "Give one of --movers, --frames, --list, --check and --verify."},
+        {{"--frames", "--list", "--address", url, site}, onlyOne},
+        {{"--list", "--list", site}, "--list is given more than once."},
+        {{"--frames", site}, "--address URL is missing."},
+        {{"--frames", "--address", " ", site}, "The address is empty."},
         {{"--frames", "--address", url + "\nx", site},
-         2,
          "The address holds a line break or another control character."},
-        {{"--movers", "--address", url, site}, 2, "--delay N is missing."},
-        {{"--movers", "--address", url, "--delay", "2.5", site}, 2, badDelay + "not '2.5'."},
-        {{"--movers", "--address", url, "--delay", "40000", site}, 2, badDelay + "not '40000'."},
-        {{"--frames", "--address", url, "--delay", "3", site},
-         2,
-         "--delay does not go with --frames."},
-        {{"--list", "--replace", site}, 2, "--replace does not go with --list."},
-        {{"--frames", "--address", url, "--on-error", "retry", site},
-         2,
+        {{"--movers", "--address", url, site}, "--delay N is missing."},
+        {{"--movers", "--address", url, "--delay", "2.5", site}, badDelay + "not '2.5'."},
+        {{"--movers", "--address", url, "--delay", "40000", site}, badDelay + "not '40000'."},
+        {frames + QStringList{"--delay", "3", site}, "--delay does not go with --frames."},
+        {{"--list", "--replace", site}, "--replace does not go with --list."},
+        {frames + QStringList{"--on-error", "retry", site},
          "--on-error takes abort or ignore, not 'retry'."},
-        {{"--frames", "--address", url}, 2, "FOLDER is missing."},
-        {{"--list", site, "extra"}, 2, "Unexpected argument 'extra'."},
-        {{"--check", "--list", site}, 2, onlyOne},
-        {{"--check", site}, 2, "--address URL is missing."},
-        {{"--check", "--address", "", site}, 2, "The address is empty."},
-        {{"--check", "--address", url, "--delay", "3", site},
-         2,
-         "--delay does not go with --check."},
-        {{"--check", "--address", url, "--replace", site},
-         2,
-         "--replace does not go with --check."},
-        {{"--check", "--address", url, "--on-error", "ignore", site},
-         2,
-         "--on-error does not go with --check."},
-        {{"--check", "--address", url}, 2, "FOLDER is missing."},
-        {{"--check", "--address", url, missing}, 2, u'\'' + missing + "' does not exist."},
-        {{"--list", missing}, 2, u'\'' + missing + "' does not exist."},
-        {{"--list", file}, 2, u'\'' + file + "' is not a folder."},
-        {{"--list", "--recursive", site}, 0, "A.htm"},
-        {{"--list", "--rules", "nginx", site}, 2, "--rules does not go with --list."},
-        {{"--list", "--keep-query", site}, 2, "--keep-query does not go with --list."},
-        {{"--check", "--address", url, "--canonical", site},
-         2,
-         "--canonical does not go with --check."},
-        {{"--frames", "--address", url, "--rules", "nginx,iis", site}, 2, badRules + "not 'iis'."},
-        {{"--frames", "--address", url, "--rules", "", site}, 2, badRules + "not ''."},
-        {{"--frames", "--address", url, "--old-path", "/old/", site},
-         2,
-         "--old-path goes only with --rules or --sitemaps."},
-        {{"--frames", "--address", url, "--every-file", site},
-         2,
-         "--every-file goes only with --rules or --sitemaps."},
-        {{"--frames", "--address", url, "--rules", "nginx", "--old-path", "/a/", "--old-address",
-          "http://old.example/a/", site},
-         2,
+        {frames, "FOLDER is missing."},
+        {{"--list", site, "extra"}, "Unexpected argument 'extra'."},
+        {{"--check", "--list", site}, onlyOne},
+        {{"--check", site}, "--address URL is missing."},
+        {{"--check", "--address", "", site}, "The address is empty."},
+        {check + QStringList{"--delay", "3", site}, "--delay does not go with --check."},
+        {check + QStringList{"--replace", site}, "--replace does not go with --check."},
+        {check + QStringList{"--on-error", "ignore", site}, "--on-error does not go with --check."},
+        {check, "FOLDER is missing."},
+        {check + QStringList{missing}, u'\'' + missing + "' does not exist."},
+        {{"--list", missing}, u'\'' + missing + "' does not exist."},
+        {{"--list", file}, u'\'' + file + "' is not a folder."},
+        {{"--list", "--rules", "nginx", site}, "--rules does not go with --list."},
+        {{"--list", "--keep-query", site}, "--keep-query does not go with --list."},
+        {check + QStringList{"--canonical", site}, "--canonical does not go with --check."},
+        {frames + QStringList{"--rules", "nginx,iis", site}, badRules + "not 'iis'."},
+        {frames + QStringList{"--rules", "", site}, badRules + "not ''."},
+        {frames + QStringList{"--old-path", "/old/", site}, "--old-path" + onlyWithRules},
+        {frames + QStringList{"--every-file", site}, "--every-file" + onlyWithRules},
+        {frames + QStringList{"--rules", "nginx", "--old-path", "/a/", "--old-address",
+                              "http://old.example/a/", site},
          "Give --old-path or --old-address, not both."},
-        {{"--frames", "--address", url, "--rules", "nginx", "--old-address", "/a/", site},
-         2,
-         "--old-address takes a full http: or https: address without a query or a fragment, not "
-         "'/a/'."},
-        {{"--frames", "--address", url, "--rules", "nginx", "--old-address",
-          "http://old.example/a/?x=1", site},
-         2,
-         "--old-address takes a full http: or https: address without a query or a fragment, not "
-         "'http://old.example/a/?x=1'."},
-        {{"--frames", "--address", url, "--sitemaps", site}, 2, "--sitemaps needs --old-address."},
-        {{"--frames", "--address", "/srv/new/", "--sitemaps", "--old-address",
-          "http://old.example/", site},
-         2,
+        {frames + QStringList{"--rules", "nginx", "--old-address", "/a/", site},
+         badOldAddress + "'/a/'."},
+        {frames +
+             QStringList{"--rules", "nginx", "--old-address", "http://old.example/a/?x=1", site},
+         badOldAddress + "'http://old.example/a/?x=1'."},
+        {frames + QStringList{"--sitemaps", site}, "--sitemaps needs --old-address."},
+        {{"--frames", "--address", "/srv/new/", "--sitemaps", "--old-address", oldUrl, site},
          "--sitemaps needs an --address starting with http:// or https://."},
-        {{"--list", "--every-file", site}, 2, "--every-file does not go with --list."},
-        {{"--verify", "--address", url, site}, 2, "--old-address URL is missing."},
-        {{"--verify", "--old-address", "http://old.example/", site},
-         2,
-         "--address URL is missing."},
-        {{"--verify", "--old-address", "http://old.example/", "--address", "/srv/new/", site},
-         2,
+        {{"--list", "--every-file", site}, "--every-file does not go with --list."},
+        {{"--verify", "--address", url, site}, "--old-address URL is missing."},
+        {verify + QStringList{site}, "--address URL is missing."},
+        {verify + QStringList{"--address", "/srv/new/", site},
          "--verify needs an --address starting with http:// or https://."},
         {{"--verify", "--old-address", "/old/", "--address", url, site},
-         2,
-         "--old-address takes a full http: or https: address without a query or a fragment, not "
-         "'/old/'."},
+         badOldAddress + "'/old/'."},
         {{"--verify", "--old-path", "/old/", "--address", url, site},
-         2,
          "--old-path does not go with --verify."},
-        {{"--verify", "--check", "--address", url, site}, 2, onlyOne},
-        {{"--list", "--address", url, site}, 0, "A.htm\thttp://new.example/A.htm"},
-        {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "old/", site},
-         2,
+        {{"--verify", "--check", "--address", url, site}, onlyOne},
+        {frames + QStringList{"--rules", "caddy", "--old-path", "old/", site},
          badOldPath + "not 'old/'."},
-        {{"--frames", "--address", url, "--rules", "caddy", "--old-path", "/a/../b", site},
-         2,
+        {frames + QStringList{"--rules", "caddy", "--old-path", "/a/../b", site},
          badOldPath + "not '/a/../b'."},
     };
     // Digits alone: what a script passes is read as it is written.
     for (const char* delay : {"1e3", "5.0", "5.", "+5", " 5", "-0"}) {
-        cases.push_back({{"--movers", "--address", url, "--delay", delay, site},
-                         2,
-                         badDelay + "not '" + delay + "'."});
+        refused.push_back({{"--movers", "--address", url, "--delay", delay, site},
+                           badDelay + "not '" + delay + "'."});
     }
-    for (const Case& expected : cases) {
-        SCOPED_TRACE(expected.arguments.join(u' ').toStdString());
-        const ProgramResult result = zandrift(expected.arguments);
-        EXPECT_EQ(result.exitCode, expected.exitCode);
-        if (expected.exitCode == 0) {
-            EXPECT_EQ(result.outLines().value(0), expected.firstLine);
-        } else {
-            EXPECT_EQ(result.out, QString());
-            EXPECT_EQ(result.errLines(),
-                      QStringList({"zandrift: " + expected.firstLine,
-                                   "Try 'zandrift --help' for more information."}));
-        }
+    for (const auto& [arguments, error] : refused) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
+        const ProgramResult result = zandrift(arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.out, QString());
+        EXPECT_EQ(result.errLines(), QStringList({"zandrift: " + error,
+                                                  "Try 'zandrift --help' for more information."}));
     }
 
     const ProgramResult list = zandrift({"--list", site});
