@@ -8,6 +8,9 @@
 #include <optional>
 
 TEST(FindRefresh, ReadsTheHeadAsABrowserDoes) {
+    const auto meta = [](const QByteArray& content) -> QByteArray {
+        return R"(<meta http-equiv="refresh" content=")" + content + "\">";
+    };
     // The case, the page, the seconds and the address found (none: -1).
     const struct {
         const char* what;
@@ -19,30 +22,21 @@ TEST(FindRefresh, ReadsTheHeadAsABrowserDoes) {
          CONTENT="0;URL=https://new.example/a.htm"></HEAD>)",
          0, "https://new.example/a.htm"},
         {"single quotes, a comma, blanks",
-         "<meta content='7 , url = \"/b.htm\" ' "
-         "http-equiv=refresh>",
-         7, "/b.htm"},
-        {"no URL= before the address", R"(<meta http-equiv="refresh" content="3; /c.htm">)", 3,
-         "/c.htm"},
-        {"seconds alone", R"(<meta http-equiv="refresh" content="5">)", 5, ""},
-        {"a fraction dropped", R"(<meta http-equiv="refresh" content="2.9;url=/d">)", 2, "/d"},
-        {"references decoded",
-         R"(<meta http-equiv="refresh" content="0;url=/e?a=1&amp;b=&#50;&x">)", 0, "/e?a=1&b=2&x"},
-        {"UTF-8 address", "<meta http-equiv=\"refresh\" content=\"0;url=/\xc3\xbc.htm\">", 0,
-         "/\u00fc.htm"},
-        {"Latin-1 address", "<meta http-equiv=\"refresh\" content=\"0;url=/\xfc.htm\">", 0,
-         "/\u00fc.htm"},
-        {"the first refresh a browser takes", R"(<meta http-equiv="refresh" content="soon">
-         <meta http-equiv="refresh" content="1;url=/f">
-         <meta http-equiv="refresh" content="0;url=/g">)",
-         1, "/f"},
+         R"(<meta content='7 , url = "/b.htm" ' http-equiv=refresh>)", 7, "/b.htm"},
+        {"no URL= before the address", meta("3; /c.htm"), 3, "/c.htm"},
+        {"seconds alone", meta("5"), 5, ""},
+        {"a fraction dropped", meta("2.9;url=/d"), 2, "/d"},
+        {"references decoded", meta("0;url=/e?a=1&amp;b=&#50;&x"), 0, "/e?a=1&b=2&x"},
+        {"UTF-8 address", meta("0;url=/\xc3\xbc.htm"), 0, "/\u00fc.htm"},
+        {"Latin-1 address", meta("0;url=/\xfc.htm"), 0, "/\u00fc.htm"},
+        {"the first refresh taken", meta("soon") + meta("1;url=/f") + meta("0;url=/g"), 1, "/f"},
         {"inside noscript", R"(<script>x("<meta http-equiv=refresh content=0>")</script>
          <noscript><meta http-equiv="refresh" content="4;url=/h"></noscript>)",
          4, "/h"},
-        {"in a comment", R"(<!-- <meta http-equiv="refresh" content="0;url=/i"> -->)", -1, ""},
-        {"in the title", R"(<title><meta http-equiv="refresh" content="0"></title>)", -1, ""},
-        {"in the body", R"(<body><meta http-equiv="refresh" content="0;url=/j">)", -1, ""},
-        {"after the head", R"(</head><meta http-equiv="refresh" content="0;url=/k">)", -1, ""},
+        {"in a comment", "<!-- " + meta("0;url=/i") + " -->", -1, ""},
+        {"in the title", "<title>" + meta("0") + "</title>", -1, ""},
+        {"in the body", "<body>" + meta("0;url=/j"), -1, ""},
+        {"after the head", "</head>" + meta("0;url=/k"), -1, ""},
         {"another http-equiv", R"(<meta http-equiv="expires" content="0">)", -1, ""},
         {"no content", R"(<meta http-equiv="refresh">)", -1, ""},
         {"an unended tag", R"(<meta http-equiv="refresh" content="0;url=/l)", -1, ""},
