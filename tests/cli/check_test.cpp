@@ -40,26 +40,21 @@ TEST_F(CommandLineTest, CheckTellsEveryPageNotOnTheWebServerInThePagesOrder) {
     const auto line = [](const QString& page, const QString& address, const QString& why) {
         return page + u'\t' + address + page + u'\t' + why;
     };
+    const QString at = newSite + u'/';
+    const QStringList faults{line("a-hung.htm", at, "timed out"),
+                             line("head-unknown.htm", at, "404"), line("missing.htm", at, "404"),
+                             line("r6.htm", at, "Too many redirects"),
+                             "5 of 9 pages found at the new address"};
+    const QStringList unreachable{line("found.htm", refused, "Connection refused"),
+                                  line("moved.htm", refused, "Connection refused"),
+                                  "0 of 2 pages found at the new address"};
     // The case, the site folder, the new address, the lines of standard output, the exit
     // status.
     const std::tuple<const char*, QString, QString, QStringList, int> cases[] = {
-        {"404, 405 and 501 to HEAD, redirects up to 5, 6 of them, no answer",
-         sitePath(),
-         newSite,
-         {line("a-hung.htm", newSite + u'/', "timed out"),
-          line("head-unknown.htm", newSite + u'/', "404"),
-          line("missing.htm", newSite + u'/', "404"),
-          line("r6.htm", newSite + u'/', "Too many redirects"),
-          "5 of 9 pages found at the new address"},
-         1},
+        {"404, 405 and 501 to HEAD, redirects up to 5, 6 of them, no answer", sitePath(), newSite,
+         faults, 1},
         {"every page found", found, newSite, {"2 of 2 pages found at the new address"}, 0},
-        {"no server",
-         found,
-         refused,
-         {line("found.htm", refused, "Connection refused"),
-          line("moved.htm", refused, "Connection refused"),
-          "0 of 2 pages found at the new address"},
-         1},
+        {"no server", found, refused, unreachable, 1},
     };
     for (const auto& [what, folder, address, lines, exitCode] : cases) {
         SCOPED_TRACE(what);
