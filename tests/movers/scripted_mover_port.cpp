@@ -25,14 +25,10 @@ StepChoice ScriptedMoverPort::stepFailed(const FileError& error, const QString& 
     events << QStringLiteral("failed: ") + error.message() + QStringLiteral(": ") + path;
     failedPaths << path;
     failures << error.message();
-    switch (next(events.last())) {
-    case Answer::Retry:
-        return StepChoice::Retry;
-    case Answer::Ignore:
-        return StepChoice::Ignore;
-    default:
-        return StepChoice::Abort;
-    }
+    const Answer answer = next(events.last());
+    return answer == Answer::Retry    ? StepChoice::Retry
+           : answer == Answer::Ignore ? StepChoice::Ignore
+                                      : StepChoice::Abort;
 }
 
 bool ScriptedMoverPort::replaceExistingFolder(const QString& folder) {
