@@ -30,19 +30,14 @@ const QByteArray kTooLongName = QByteArray(300, 'n') + ".htm";
 
 } // namespace
 
-TEST_F(DiskFilesTest, CreatesAFolderOnce) {
+// Once, not where a file is (75, the file kept), nor on a missing or unusable path (76).
+TEST_F(DiskFilesTest, CreatesAFolderOnceAndOnlyWhereItCan) {
     EXPECT_EQ(files.createFolder(folder, "out"), std::nullopt);
     EXPECT_TRUE(QFileInfo(path("out")).isDir());
     EXPECT_EQ(files.createFolder(folder, "out"), error(75));
-}
-
-TEST_F(DiskFilesTest, CreatingAFolderWhereAFileIsFailsWith75AndKeepsTheFile) {
-    WriteFile(path("out"), "keep");
-    EXPECT_EQ(files.createFolder(folder, "out"), error(75));
-    EXPECT_EQ(ReadFile(path("out")), QByteArray("keep"));
-}
-
-TEST_F(DiskFilesTest, CreatingAFolderOnAMissingOrUnusablePathFailsWith76) {
+    WriteFile(path("taken"), "keep");
+    EXPECT_EQ(files.createFolder(folder, "taken"), error(75));
+    EXPECT_EQ(ReadFile(path("taken")), QByteArray("keep"));
     EXPECT_EQ(files.createFolder(openFolder("missing"), "out"), error(76));
     WriteFile(path("file"), "x");
     EXPECT_EQ(files.createFolder(openFolder("file"), "out"), error(76));
@@ -103,28 +98,23 @@ TEST_F(DiskFilesTest, ADroppedPageLeavesNothingBehind) {
     EXPECT_TRUE(FolderEntries(dir.path()).isEmpty());
 }
 
-TEST_F(DiskFilesTest, RemovesAFileAndReports53WhenItIsGone) {
+TEST_F(DiskFilesTest, RemovesAFileOrALinkReporting53WhenItIsGone) {
     WriteFile(path("old.htm"), "x");
     EXPECT_EQ(files.removeFile(folder, "old.htm"), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(path("old.htm")));
     EXPECT_EQ(files.removeFile(folder, "old.htm"), error(53));
-}
-
-TEST_F(DiskFilesTest, RemovesALinkButNotWhatItPointsTo) {
+    // A link, but not what it points to; never a folder.
     WriteFile(path("target.htm"), "kept");
     ASSERT_TRUE(QFile::link(path("target.htm"), path("link.htm")));
     EXPECT_EQ(files.removeFile(folder, "link.htm"), std::nullopt);
     EXPECT_FALSE(QFileInfo(path("link.htm")).isSymLink());
     EXPECT_EQ(ReadFile(path("target.htm")), QByteArray("kept"));
-}
-
-TEST_F(DiskFilesTest, NeverRemovesAFolderAsAFile) {
     QDir(dir.path()).mkdir("empty");
     EXPECT_EQ(files.removeFile(folder, "empty"), error(75));
     EXPECT_TRUE(QFileInfo(path("empty")).isDir());
 }
 
-TEST_F(DiskFilesTest, RemovesOnlyAnEmptyFolder) {
+TEST_F(DiskFilesTest, RemovesOnlyAnEmptyFolderAndNeverAFileOrALink) {
     WriteFile(path("full/page.htm"), "x");
     EXPECT_EQ(files.removeFolder(folder, "full"), error(75));
     EXPECT_EQ(ReadFile(path("full/page.htm")), QByteArray("x"));
@@ -132,9 +122,7 @@ TEST_F(DiskFilesTest, RemovesOnlyAnEmptyFolder) {
     EXPECT_EQ(files.removeFolder(folder, "empty"), std::nullopt);
     EXPECT_FALSE(QFileInfo::exists(path("empty")));
     EXPECT_EQ(files.removeFolder(folder, "empty"), error(76));
-}
-
-TEST_F(DiskFilesTest, NeverRemovesAFileOrALinkAsAFolder) {
+    // Never a file or a link.
     WriteFile(path("file"), "kept");
     EXPECT_EQ(files.removeFolder(folder, "file"), error(75));
     EXPECT_EQ(ReadFile(path("file")), QByteArray("kept"));
