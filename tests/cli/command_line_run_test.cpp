@@ -12,15 +12,6 @@
 #include <csignal>
 #include <cstring>
 
-namespace {
-
-QByteArray FramedPage(const QByteArray& title, const QByteArray& name) {
-    return "<html><head><title>" + title + "</title><frameset rows=\"100%\"><frame src=\"" +
-           "http://new.example/" + name + "\" name=\"redirect\"></frameset>\r\n";
-}
-
-} // namespace
-
 TEST_F(CommandLineTest, AnExistingFolderIsReplacedOnlyWithReplaceAndOnlyWhenItIsSafe) {
     writeSitePage(QStringLiteral("a.htm"), "<title>A</title>");
     writeSitePage(QStringLiteral("b.htm"), "<title>B</title>");
@@ -126,7 +117,10 @@ TEST_F(CommandLineTest, ASignalStopsTheRunAfterAWholePageAndGivesItsExitStatus) 
                                                      .arg(output)));
         EXPECT_LT(written.size(), kPages);
         for (const QString& name : written) {
-            ASSERT_EQ(ReadFile(output + u'/' + name), FramedPage("P", name.toUtf8()))
+            ASSERT_EQ(ReadFile(output + u'/' + name),
+                      "<html><head><title>P</title><frameset rows=\"100%\"><frame "
+                      "src=\"http://new.example/" +
+                          name.toUtf8() + "\" name=\"redirect\"></frameset>\r\n")
                 << name.toStdString();
         }
     }
