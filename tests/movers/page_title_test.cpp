@@ -58,9 +58,7 @@ TEST(RemoveLineBreaks, DropsCarriageReturnsAndTurnsLineFeedsIntoSpaces) {
     EXPECT_EQ(RemoveLineBreaks(QStringLiteral("a\r\n\r\nb")), QStringLiteral("a  b"));
     EXPECT_EQ(RemoveLineBreaks(QStringLiteral("\r\r\r")), QString());
     EXPECT_EQ(RemoveLineBreaks(QString()), QString());
-}
-
-TEST(RemoveLineBreaks, TakesTextsOfAnyLength) {
+    // Texts of any length.
     const QString longText = QString(40000, u'x') + u'\n' + QString(40000, u'y');
     const QString flat = RemoveLineBreaks(longText);
     ASSERT_EQ(flat.size(), 80001);

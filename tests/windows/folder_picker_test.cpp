@@ -15,10 +15,12 @@
 
 using PickerTest = CompanionWindowTest;
 
+// OK on the folder already shown lists its pages again.
 TEST_F(PickerTest, BrowseEmptiesThePageListAndOpensAtTheFolderOfTheFolderText) {
     writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
+    writeSiteFile(QStringLiteral("contact.html"), "<title>Contact</title>");
     start(sitePath());
-    ASSERT_EQ(listedPages(), QStringList({"index.htm"}));
+    ASSERT_EQ(listedPages(), QStringList({"contact.html", "index.htm"}));
 
     frmBrowse& picker = browse();
 
@@ -26,6 +28,11 @@ TEST_F(PickerTest, BrowseEmptiesThePageListAndOpensAtTheFolderOfTheFolderText) {
     EXPECT_EQ(picker.Dir1->path(), sitePath());
     EXPECT_EQ(picker.Drive1->Drive(), TemporaryDrives::rootDesignation());
     EXPECT_EQ(window->lstFiles->count(), 0);
+
+    picker.cmdOK->click();
+
+    EXPECT_EQ(window->txtMap->text(), sitePath());
+    EXPECT_EQ(listedPages(), QStringList({"contact.html", "index.htm"}));
 }
 
 TEST_F(PickerTest, BrowseWithAFolderOnAnotherDriveOpensAtThatFolder) {
@@ -48,6 +55,7 @@ TEST_F(PickerTest, BrowseWithAMissingFolderOnAnotherDriveOpensAtThatDrivesCurren
     EXPECT_EQ(picker.Dir1->path(), drives.second());
 }
 
+// And OK writes the working folder.
 TEST_F(PickerTest, BrowseWithAnEmptyFolderTextOpensAtTheWorkingFolder) {
     start();
 
@@ -55,6 +63,11 @@ TEST_F(PickerTest, BrowseWithAnEmptyFolderTextOpensAtTheWorkingFolder) {
 
     EXPECT_EQ(picker.Dir1->path(), QDir::currentPath());
     EXPECT_EQ(picker.Drive1->Drive(), TemporaryDrives::rootDesignation());
+
+    picker.cmdOK->click();
+
+    EXPECT_EQ(window->txtMap->text(), QDir::currentPath());
+    EXPECT_TRUE(window->cmdCreate->isVisible());
 }
 
 TEST_F(PickerTest, OkWithoutNavigatingWritesThePresetFolderAsTheListReadsIt) {
@@ -67,26 +80,6 @@ TEST_F(PickerTest, OkWithoutNavigatingWritesThePresetFolderAsTheListReadsIt) {
     EXPECT_EQ(listedPages(), QStringList({"index.htm"}));
     EXPECT_EQ(storedFolder(), sitePath());
     EXPECT_FALSE(frmBrowse::isLoaded());
-}
-
-TEST_F(PickerTest, OkOnTheFolderAlreadyShownListsItsPagesAgain) {
-    writeSiteFile(QStringLiteral("index.htm"), "<title>Home</title>");
-    writeSiteFile(QStringLiteral("contact.html"), "<title>Contact</title>");
-    start(sitePath());
-
-    browse().cmdOK->click();
-
-    EXPECT_EQ(window->txtMap->text(), sitePath());
-    EXPECT_EQ(listedPages(), QStringList({"contact.html", "index.htm"}));
-}
-
-TEST_F(PickerTest, OkWithAnEmptyFolderTextWritesTheWorkingFolder) {
-    start();
-
-    browse().cmdOK->click();
-
-    EXPECT_EQ(window->txtMap->text(), QDir::currentPath());
-    EXPECT_TRUE(window->cmdCreate->isVisible());
 }
 
 TEST_F(PickerTest, OkAfterADoubleClickWritesTheFolderOpened) {
