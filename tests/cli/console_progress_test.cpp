@@ -28,11 +28,10 @@ struct ConsoleOnBuffers {
     ConsoleMoverPort port;
 };
 
-const QByteArray clear = "\r\x1b[K";
-
 } // namespace
 
 TEST(ConsoleProgress, IsOneLineOnATerminalClearedBeforeMessagesAndNothingElsewhere) {
+    const QByteArray clear = "\r\x1b[K";
     const QByteArray failure = "zandrift: Error 61: Disk full: /site/zandrifts/a.htm\n";
     for (const bool terminal : {true, false}) {
         SCOPED_TRACE(terminal ? "terminal" : "no terminal");
@@ -60,8 +59,7 @@ TEST(ConsoleMoverPort, AnswersFromTheOptionsAndTellsEachNoticeOnALine) {
         const char* name;
         bool replace;
         OnStepFailure onFailure;
-        std::function<QString(ConsoleMoverPort&)> call;
-        const char* answered;
+        std::function<QString(ConsoleMoverPort&)> call; // what the port answered
         QByteArray told;
     };
     const auto failed = [](ConsoleMoverPort& port) {
@@ -71,48 +69,47 @@ TEST(ConsoleMoverPort, AnswersFromTheOptionsAndTellsEachNoticeOnALine) {
     const auto existing = [](ConsoleMoverPort& port) {
         return QString(port.replaceExistingFolder("/s/zandrifts") ? "replace" : "keep");
     };
-    const QByteArray denied = "zandrift: Error 70: Permission denied: /s/zandrifts/a\\x09b\n";
-    using F = OnStepFailure;
     const QList<Case> cases{
-        {"a failed step ended", false, F::Abort, failed, "abort", denied},
-        {"a failed step passed over", false, F::Ignore, failed, "ignore", denied},
-        {"an existing folder kept", false, F::Abort, existing, "keep",
+        {"a failed step ended", false, OnStepFailure::Abort, failed,
+         "zandrift: Error 70: Permission denied: /s/zandrifts/a\\x09b\n"},
+        {"a failed step passed over", false, OnStepFailure::Ignore, failed,
+         "zandrift: Error 70: Permission denied: /s/zandrifts/a\\x09b\n"},
+        {"an existing folder kept", false, OnStepFailure::Abort, existing,
          "zandrift: /s/zandrifts already exists; give --replace to replace it.\n"},
-        {"an existing folder replaced", true, F::Abort, existing, "replace", ""},
-        {"a replacement refused", true, F::Abort,
+        {"an existing folder replaced", true, OnStepFailure::Abort, existing, ""},
+        {"a replacement refused", true, OnStepFailure::Abort,
          [](ConsoleMoverPort& port) {
              port.replacementRefused("/s/zandrifts",
                                      "it holds \"x\ny\", which is not a plain file");
              return QString();
          },
-         "",
          "zandrift: /s/zandrifts cannot be replaced because it holds \"x\\x0Ay\", which is not "
          "a plain file.\n"},
-        {"undecodable pages", false, F::Abort,
+        {"undecodable pages", false, OnStepFailure::Abort,
          [](ConsoleMoverPort& port) {
              port.undecodablePages({"caf\xE9.htm"});
              return QString();
          },
-         "",
          "zandrift: 1 page file gets no mover page because its name is not valid UTF-8:\n"
          "caf\\xE9.htm\n"},
-        {"redirects left out", false, F::Abort,
+        {"redirects left out", false, OnStepFailure::Abort,
          [](ConsoleMoverPort& port) {
              port.redirectsLeftOut(
                  {{"redirects.nginx", "/$.htm", "why"}, {"_redirects", "/a\nb.htm", "why"}});
              return QString::number(port.redirectsLeftOut());
          },
-         "2",
          "zandrift: redirects.nginx leaves out /$.htm: why.\n"
          "zandrift: _redirects leaves out /a\\x0Ab.htm: why.\n"},
     };
-    for (const Case& row : cases) {
+    const QStringList answers{"abort", "ignore", "keep", "replace", "", "", "2"};
+    for (qsizetype at = 0; at < cases.size(); ++at) {
+        const Case& row = cases[at];
         SCOPED_TRACE(row.name);
         CommandLineRequest request;
         request.replace = row.replace;
         request.onStepFailure = row.onFailure;
         ConsoleOnBuffers on(false, request);
-        EXPECT_EQ(row.call(on.port), row.answered);
+        EXPECT_EQ(row.call(on.port), answers[at]);
         EXPECT_EQ(on.err.data(), row.told) << on.err.data().toStdString();
         EXPECT_TRUE(on.out.data().isEmpty());
     }
@@ -133,6 +130,7 @@ TEST(ConsoleProgress, OfACheckIsClearedBeforeEachLineOfAPageNotFound) {
 
     EXPECT_EQ(outcome.found, 1);
     EXPECT_EQ(outcome.checked, 2);
+    const QByteArray clear = "\r\x1b[K";
     EXPECT_EQ(on.err.data(), clear + "Page 1/2 (50%)" + clear + clear + "Page 2/2 (100%)" + clear);
     EXPECT_EQ(on.out.data(), "gone.htm\t" + QFile::encodeName(newSite.path()) +
                                  "/gone.htm\tNo such file or directory\n"
