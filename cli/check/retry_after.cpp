@@ -21,6 +21,6 @@ std::optional<qint64> RetryAfterMs(QByteArrayView header, const QDateTime& now) 
     if (!date.isValid()) {
         return std::nullopt;
     }
-    date.setTimeSpec(Qt::UTC);
+    date.setOffsetFromUtc(0); // the date is GMT
     return std::max<qint64>(0, now.msecsTo(date));
 }
