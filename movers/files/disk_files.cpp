@@ -1,5 +1,7 @@
 #include "movers/files/disk_files.h"
 
+#include "movers/files/unnamed_file.h"
+
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -74,12 +76,15 @@ DiskFiles::~DiskFiles() {
     discardPageFile();
 }
 
-std::optional<FileError> DiskFiles::openPageFile(const OpenFolder& folder, const QByteArray& name) {
+std::optional<FileError> DiskFiles::openPageFile(const OpenFolder& folder, const QByteArray& name,
+                                                 Descriptor prepared) {
     discardPageFile();
     if (!folder.isOpen()) {
         return folder.failure();
     }
-    temporaryFile = createTemporaryFile(folder.descriptor(), temporaryName);
+    unnamed = prepared.isOpen();
+    temporaryFile =
+        unnamed ? std::move(prepared) : createTemporaryFile(folder.descriptor(), temporaryName);
     if (!temporaryFile.isOpen()) {
         return FileError::fromSystem(errno);
     }
@@ -92,10 +97,12 @@ std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
     if (!temporaryFile.isOpen()) {
         return FileError::fromNumber(kPathFileAccessError);
     }
+    if (unnamed) {
+        unnamedBytes = bytes;
+        return std::nullopt;
+    }
     if (!temporaryFile.writeAll(bytes)) {
-        const int error = errno;
-        discardPageFile();
-        return FileError::fromSystem(error);
+        return droppedPage();
     }
     return std::nullopt;
 }
@@ -104,22 +111,58 @@ std::optional<FileError> DiskFiles::closePageFile() {
     if (pageFolder < 0) {
         return std::nullopt;
     }
+    if (unnamed) {
+        return nameUnnamedPage();
+    }
     if (!temporaryFile.close() ||
         ::renameat(pageFolder, temporaryName.constData(), pageFolder, pageName.constData()) != 0) {
-        const int error = errno;
-        discardPageFile();
-        return FileError::fromSystem(error);
+        return droppedPage();
     }
     pageFolder = -1;
     pageName.clear();
     return std::nullopt;
 }
 
+// A prepared page takes its name in one step. Where it cannot (the name is taken, which a link
+// never replaces, or the system gives no way to name the file), it is written again the
+// ordinary way, through a temporary file renamed over the name.
+std::optional<FileError> DiskFiles::nameUnnamedPage() {
+    if (NameUnnamedFile(temporaryFile, pageFolder, pageName.constData())) {
+        if (temporaryFile.close()) {
+            discardPageFile();
+            return std::nullopt;
+        }
+        const int error = errno;
+        ::unlinkat(pageFolder, pageName.constData(), 0);
+        errno = error;
+        return droppedPage();
+    }
+    unnamed = false;
+    temporaryFile = createTemporaryFile(pageFolder, temporaryName);
+    if (!temporaryFile.isOpen()) {
+        pageFolder = -1; // no temporary file of its own to remove
+        return droppedPage();
+    }
+    if (!temporaryFile.writeAll(unnamedBytes)) {
+        return droppedPage();
+    }
+    return closePageFile();
+}
+
+// The failure errno tells of, once the page it stopped is dropped.
+FileError DiskFiles::droppedPage() {
+    const int error = errno;
+    discardPageFile();
+    return FileError::fromSystem(error);
+}
+
 void DiskFiles::discardPageFile() {
     temporaryFile.close();
-    if (pageFolder >= 0) {
+    if (pageFolder >= 0 && !unnamed) {
         ::unlinkat(pageFolder, temporaryName.constData(), 0);
     }
     pageFolder = -1;
     pageName.clear();
+    unnamed = false;
+    unnamedBytes.clear();
 }

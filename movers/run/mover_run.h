@@ -7,6 +7,7 @@
 #include "movers/pages/mover_page_assembly.h"
 #include "movers/pages/new_addresses.h"
 #include "movers/run/mover_port.h"
+#include "movers/run/page_read_ahead.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,10 +57,10 @@ private:
 
     // mover_run_output.cpp: the pages, their folders and the rules files.
     Flow writePages(const MoverInputs& inputs);
-    Flow writePage(const MoverInputs& inputs, const QString& relativePath, MoverPage page);
+    Flow writePage(const MoverInputs& inputs, const QString& relativePath, PageAhead page);
     Flow openFoldersOf(const QString& relativePath);
     Flow writeFile(const OpenFolder& folder, const QString& path, const QByteArray& name,
-                   const QByteArray& bytes, bool& written);
+                   const QByteArray& bytes, bool& written, Descriptor prepared);
     Flow writeRulesFiles(const MoverInputs& inputs);
     Flow writeRulesFiles(const QList<RulesFile>& files);
     // Whether the run keeps the redirects of the pages it writes, for rules files or sitemaps.

@@ -23,10 +23,11 @@ template <typename Operation> auto notingSuccess(Operation operation, bool& succ
 
 } // namespace
 
-// The pages are assembled ahead on a thread of their own while the run writes them.
+// The pages are assembled and their files written ahead on a thread of their own while the run
+// names them.
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs) {
     const qsizetype count = inputs.pageNames.size();
-    PageReadAhead pages(site, kind, inputs, addresses);
+    PageReadAhead pages(site, output, kind, inputs, addresses);
     for (qsizetype index = 0; index < count; ++index) {
         if (stopAsked()) {
             return Flow::Stop;
@@ -41,15 +42,15 @@ MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs) {
 }
 
 MoverRun::Flow MoverRun::writePage(const MoverInputs& inputs, const QString& relativePath,
-                                   MoverPage page) {
+                                   PageAhead page) {
     if (openFoldersOf(relativePath) == Flow::Stop) {
         return Flow::Stop;
     }
-    outcome.lastPage = std::move(page.text);
+    outcome.lastPage = std::move(page.page.text);
     bool written = false;
-    const Flow flow =
-        writeFile(outputFolders.innermost(), AddBackslash(outputFolder) + relativePath,
-                  QFile::encodeName(LastName(relativePath)), page.bytes, written);
+    const Flow flow = writeFile(
+        outputFolders.innermost(), AddBackslash(outputFolder) + relativePath,
+        QFile::encodeName(LastName(relativePath)), page.page.bytes, written, std::move(page.file));
     if (written) {
         ++outcome.pagesWritten;
         if (redirectsWanted(inputs)) {
@@ -79,12 +80,14 @@ MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
 
 // Open, write and close, each a step of its own. Retrying the write or the close
 // starts the file afresh, so a file is never written over a part of itself. A file whose
-// write failed is not closed but dropped, so it is left absent, never partial.
+// write failed is not closed but dropped, so it is left absent, never partial. A file
+// prepared with the page's bytes is taken by the first opening only.
 MoverRun::Flow MoverRun::writeFile(const OpenFolder& folder, const QString& path,
-                                   const QByteArray& name, const QByteArray& bytes, bool& written) {
+                                   const QByteArray& name, const QByteArray& bytes, bool& written,
+                                   Descriptor prepared) {
     Flow flow = Flow::Again;
     while (flow == Flow::Again) {
-        flow = attempt([&] { return files.openPageFile(folder, name); }, path);
+        flow = attempt([&] { return files.openPageFile(folder, name, std::move(prepared)); }, path);
         bool filled = false;
         if (flow == Flow::Next) {
             flow = attemptOnce(notingSuccess([&] { return files.writePageFile(bytes); }, filled),
@@ -158,5 +161,5 @@ MoverRun::Flow MoverRun::writeRulesFile(const RulesFile& file) {
     }
     bool written = false;
     return writeFile(*into, AddBackslash(outputFolder) + file.path, QFile::encodeName(names.last()),
-                     file.bytes, written);
+                     file.bytes, written, {});
 }

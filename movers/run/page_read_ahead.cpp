@@ -1,15 +1,16 @@
 #include "movers/run/page_read_ahead.h"
 
 #include "movers/files/folder_chain.h"
+#include "movers/files/unnamed_file.h"
 #include "movers/pages/page_title.h"
 #include "movers/pages/path_joiners.h"
 
 #include <QFile>
 
-PageReadAhead::PageReadAhead(const OpenFolder& site, const MoverKind& kind,
-                             const MoverInputs& inputs, const NewAddresses& addresses,
-                             qsizetype ahead)
-    : site(site), kind(kind), inputs(inputs), addresses(addresses), ahead(ahead),
+PageReadAhead::PageReadAhead(const OpenFolder& site, const OpenFolder& output,
+                             const MoverKind& kind, const MoverInputs& inputs,
+                             const NewAddresses& addresses, qsizetype ahead)
+    : site(site), output(output), kind(kind), inputs(inputs), addresses(addresses), ahead(ahead),
       reader([this] { readAll(); }) {}
 
 PageReadAhead::~PageReadAhead() {
@@ -21,18 +22,22 @@ PageReadAhead::~PageReadAhead() {
     reader.join();
 }
 
-MoverPage PageReadAhead::next() {
+PageAhead PageReadAhead::next() {
     std::unique_lock lock(mutex);
     ready.wait(lock, [this] { return !pages.empty(); });
-    MoverPage page = std::move(pages.front());
+    PageAhead page = std::move(pages.front());
     pages.pop_front();
+    const bool halfTaken = qsizetype(pages.size()) <= ahead / 2;
     lock.unlock();
-    room.notify_one();
+    if (halfTaken) {
+        room.notify_one();
+    }
     return page;
 }
 
 void PageReadAhead::readAll() {
     FolderChain folders(site);
+    bool unnamedFiles = output.isOpen();
     for (qsizetype index = 0; index < inputs.pageNames.size(); ++index) {
         {
             std::unique_lock lock(mutex);
@@ -41,12 +46,20 @@ void PageReadAhead::readAll() {
                 return;
             }
         }
-        MoverPage page = assemble(index, folders);
+        PageAhead page{.page = assemble(index, folders), .file = {}};
+        if (unnamedFiles) {
+            page.file = WriteUnnamedFile(output.descriptor(), page.page.bytes);
+            unnamedFiles = page.file.isOpen();
+        }
+        bool batchReady = index + 1 == inputs.pageNames.size();
         {
             const std::lock_guard lock(mutex);
             pages.push_back(std::move(page));
+            batchReady = batchReady || qsizetype(pages.size()) >= ahead / 4;
         }
-        ready.notify_one();
+        if (batchReady) {
+            ready.notify_one();
+        }
     }
 }
 

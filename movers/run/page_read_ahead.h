@@ -1,5 +1,6 @@
 #pragma once
 
+#include "movers/files/descriptor.h"
 #include "movers/files/open_folder.h"
 #include "movers/pages/mover_kinds.h"
 #include "movers/pages/mover_page_assembly.h"
@@ -13,38 +14,50 @@
 
 class FolderChain;
 
+// A page of a run assembled ahead of its writing and, where the file system allows, its file
+// already written without a name in the output folder, so that the run only names it.
+struct PageAhead {
+    MoverPage page;
+    Descriptor file;
+};
+
 // A run's pages assembled ahead of their writing, on a thread of its own, so that reading the
 // old pages and writing the new ones go on at once: each page's title is read through the site
 // folder's descriptor, its folders opened by name and never through a link as the run's own
-// are, and its page assembled, in the run's order. At most `ahead` pages wait, so the memory
-// stays bounded whatever the site's size. The run takes them in order, waiting for the next
-// when it is not ready; the thread stops and is waited for when this goes. The site folder,
-// the inputs and the addresses must outlive it.
+// are, its page assembled and its file written without a name, in the run's order. A file that
+// cannot be written so (a file system without such files, a full disk) is left to the run,
+// which writes it and the pages after it the ordinary way and meets any failure at the page's
+// turn. At most `ahead` pages wait, so the memory and the disk stay bounded whatever the
+// site's size. The run takes them in order, waiting for the next when it is not ready; each
+// side wakes the other once a quarter of the pages wait or half were taken, not for every
+// page. The thread stops and is waited for when this goes, and the files not taken vanish with
+// their descriptors. The folders, the inputs and the addresses must outlive it.
 class PageReadAhead {
 public:
-    PageReadAhead(const OpenFolder& site, const MoverKind& kind, const MoverInputs& inputs,
-                  const NewAddresses& addresses, qsizetype ahead = 32);
+    PageReadAhead(const OpenFolder& site, const OpenFolder& output, const MoverKind& kind,
+                  const MoverInputs& inputs, const NewAddresses& addresses, qsizetype ahead = 32);
     ~PageReadAhead();
     PageReadAhead(const PageReadAhead&) = delete;
     PageReadAhead& operator=(const PageReadAhead&) = delete;
 
     // The next page of the run.
-    MoverPage next();
+    PageAhead next();
 
 private:
     void readAll();
     MoverPage assemble(qsizetype index, FolderChain& folders) const;
 
     const OpenFolder& site;
+    const OpenFolder& output;
     const MoverKind& kind;
     const MoverInputs& inputs;
     const NewAddresses& addresses;
     const qsizetype ahead;
 
     std::mutex mutex;
-    std::condition_variable room;  // a page was taken, or the run is over
-    std::condition_variable ready; // a page was assembled
-    std::deque<MoverPage> pages;
+    std::condition_variable room;  // half the pages were taken, or the run is over
+    std::condition_variable ready; // a quarter of the pages were assembled, or the last
+    std::deque<PageAhead> pages;
     bool over = false;
     std::thread reader; // last, so that it starts once all the above is made
 };

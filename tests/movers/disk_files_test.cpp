@@ -1,4 +1,5 @@
 #include "movers/files/disk_files.h"
+#include "movers/files/unnamed_file.h"
 #include "support/qstring_printer.h"
 
 #include "folder_tree.h"
@@ -20,6 +21,10 @@ protected:
     OpenFolder openFolder(const QString& name) const { return OpenFolder::atPath(path(name)); }
 
     std::optional<FileError> error(int number) const { return FileError::fromNumber(number); }
+    // A file without a name holding `bytes`, made ahead as a run makes its pages, or none.
+    Descriptor preparedIf(bool prepared, const QByteArray& bytes) const {
+        return prepared ? WriteUnnamedFile(folder.descriptor(), bytes) : Descriptor();
+    }
 
     QTemporaryDir dir;
     const OpenFolder folder = OpenFolder::atPath(dir.path());
@@ -44,21 +49,26 @@ TEST_F(DiskFilesTest, CreatesAFolderOnceAndOnlyWhereItCan) {
     EXPECT_EQ(files.createFolder(folder, kTooLongName), error(76));
 }
 
+// Written the ordinary way, then prepared without a name: a name that is taken is replaced
+// all the same, though a file without a name cannot be linked over it.
 TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
     WriteFile(path("page.htm"), "an older and longer text");
     WriteFile(path("elsewhere.htm"), "kept");
     ASSERT_TRUE(QFile::link(path("elsewhere.htm"), path("link.htm")));
-    for (const char* name : {"page.htm", "link.htm", "new.htm"}) {
-        ASSERT_EQ(files.openPageFile(folder, name), std::nullopt);
-        ASSERT_EQ(files.writePageFile("new\r\n"), std::nullopt);
-        EXPECT_NE(ReadFile(path(name)), QByteArray("new\r\n")) << name;
-        ASSERT_EQ(files.closePageFile(), std::nullopt);
-        EXPECT_EQ(ReadFile(path(name)), QByteArray("new\r\n")) << name;
+    for (const bool prepared : {false, true}) {
+        const QByteArray bytes = prepared ? "prepared\r\n" : "new\r\n";
+        for (const char* name : {"page.htm", "link.htm", prepared ? "fresh.htm" : "new.htm"}) {
+            ASSERT_EQ(files.openPageFile(folder, name, preparedIf(prepared, bytes)), std::nullopt);
+            ASSERT_EQ(files.writePageFile(bytes), std::nullopt);
+            EXPECT_NE(ReadFile(path(name)), bytes) << name;
+            ASSERT_EQ(files.closePageFile(), std::nullopt);
+            EXPECT_EQ(ReadFile(path(name)), bytes) << name;
+        }
     }
     EXPECT_FALSE(QFileInfo(path("link.htm")).isSymLink());
     EXPECT_EQ(ReadFile(path("elsewhere.htm")), QByteArray("kept"));
     EXPECT_EQ(FolderEntries(dir.path()),
-              QStringList({"elsewhere.htm", "link.htm", "new.htm", "page.htm"}));
+              QStringList({"elsewhere.htm", "fresh.htm", "link.htm", "new.htm", "page.htm"}));
 }
 
 TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
@@ -69,13 +79,16 @@ TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
         {folder, kTooLongName, 76}, // fails at the end
         {folder, "folder.htm", 75}, // fails at the end
     };
-    for (const auto& [pageFolder, name, number] : cases) {
-        std::optional<FileError> failure = files.openPageFile(pageFolder, name);
-        if (!failure) {
-            ASSERT_EQ(files.writePageFile("x"), std::nullopt);
-            failure = files.closePageFile();
+    for (const bool prepared : {false, true}) {
+        for (const auto& [pageFolder, name, number] : cases) {
+            std::optional<FileError> failure =
+                files.openPageFile(pageFolder, name, preparedIf(prepared, "x"));
+            if (!failure) {
+                ASSERT_EQ(files.writePageFile("x"), std::nullopt);
+                failure = files.closePageFile();
+            }
+            EXPECT_EQ(failure, error(number)) << name.toStdString();
         }
-        EXPECT_EQ(failure, error(number)) << name.toStdString();
     }
     EXPECT_EQ(FolderEntries(dir.path()), QStringList({"folder.htm"}));
     EXPECT_TRUE(FolderEntries(path("folder.htm")).isEmpty());
@@ -83,15 +96,15 @@ TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
 
 TEST_F(DiskFilesTest, WritingWithoutAStartedPageFailsWith75AndClosingIsHarmless) {
     EXPECT_EQ(files.writePageFile("x"), error(75));
-    EXPECT_EQ(files.openPageFile(openFolder("missing"), "page.htm"), error(76));
+    EXPECT_EQ(files.openPageFile(openFolder("missing"), "page.htm", {}), error(76));
     EXPECT_EQ(files.writePageFile("x"), error(75));
     EXPECT_EQ(files.closePageFile(), std::nullopt);
 }
 
 TEST_F(DiskFilesTest, ADroppedPageLeavesNothingBehind) {
-    ASSERT_EQ(files.openPageFile(folder, "a.htm"), std::nullopt);
+    ASSERT_EQ(files.openPageFile(folder, "a.htm", {}), std::nullopt);
     ASSERT_EQ(files.writePageFile("a"), std::nullopt);
-    ASSERT_EQ(files.openPageFile(folder, "b.htm"), std::nullopt); // drops a.htm
+    ASSERT_EQ(files.openPageFile(folder, "b.htm", {}), std::nullopt); // drops a.htm
     ASSERT_EQ(files.writePageFile("b"), std::nullopt);
     files.discardPageFile();
     EXPECT_EQ(files.closePageFile(), std::nullopt);

@@ -27,9 +27,10 @@ std::optional<FileError> FaultyFiles::removeFolder(const OpenFolder& parent,
     return injectedOr(Operation::RemoveFolder, [&] { return disk.removeFolder(parent, name); });
 }
 
-std::optional<FileError> FaultyFiles::openPageFile(const OpenFolder& folder,
-                                                   const QByteArray& name) {
-    return injectedOr(Operation::Open, [&] { return disk.openPageFile(folder, name); });
+std::optional<FileError> FaultyFiles::openPageFile(const OpenFolder& folder, const QByteArray& name,
+                                                   Descriptor prepared) {
+    return injectedOr(Operation::Open,
+                      [&] { return disk.openPageFile(folder, name, std::move(prepared)); });
 }
 
 std::optional<FileError> FaultyFiles::writePageFile(const QByteArray& bytes) {

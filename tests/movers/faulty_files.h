@@ -20,8 +20,8 @@ public:
     std::optional<FileError> removeFile(const OpenFolder& folder, const QByteArray& name) override;
     std::optional<FileError> removeFolder(const OpenFolder& parent,
                                           const QByteArray& name) override;
-    std::optional<FileError> openPageFile(const OpenFolder& folder,
-                                          const QByteArray& name) override;
+    std::optional<FileError> openPageFile(const OpenFolder& folder, const QByteArray& name,
+                                          Descriptor prepared) override;
     std::optional<FileError> writePageFile(const QByteArray& bytes) override;
     std::optional<FileError> closePageFile() override;
     void discardPageFile() override { disk.discardPageFile(); }
