@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFile>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 using MoverPagesTest = MoverRunTest;
@@ -15,6 +19,31 @@ QStringList tenPages() {
     }
     return names;
 }
+
+// Files of this process may grow to `bytes` only, until this goes: a disk that fills up, for
+// real, for this process alone. A write past it fails with EFBIG instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { lift(); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+    void lift() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+    }
+
+private:
+    rlimit saved{};
+    void (*previousHandler)(int) = nullptr;
+};
 
 } // namespace
 
@@ -241,4 +270,24 @@ TEST_F(MoverPagesTest, PagesReadAheadKeepTheirOrderAndAFailedReadItsTurn) {
                   FramedBytes(title, "http://new.example/" + names.at(n).toUtf8()))
             << n;
     }
+}
+
+// The pages are written ahead of their turn where the file system allows; one that cannot be
+// (the disk full) is written again at its turn, where the failure is asked about, and Retry once
+// room is made writes it and the rest whole, leaving nothing behind.
+TEST_F(MoverPagesTest, APageThatCannotBeWrittenAheadFailsAtItsTurnAndRetryWritesItWhole) {
+    for (const QString& name : tenPages()) {
+        writeSitePage(name, "<title>" + name.toUtf8() + "</title>");
+    }
+    FileSizeLimit full(64);
+    port.answer(Answer::Retry, [&full] { full.lift(); });
+    run(RedirectPages(), inputs(tenPages()));
+
+    EXPECT_EQ(port.failures, QStringList({"Error 61: Disk full"}));
+    EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 10 written, 0 failed"));
+    for (const QString& name : tenPages()) {
+        EXPECT_EQ(written(RedirectPages(), name),
+                  RedirectBytes(name.toUtf8(), "http://new.example/" + name.toUtf8()));
+    }
+    expectOnlyOutputChanged(RedirectPages());
 }
