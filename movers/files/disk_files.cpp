@@ -99,7 +99,6 @@ std::optional<FileError> DiskFiles::writePageFile(const QByteArray& bytes) {
     }
     if (unnamed) {
         unnamedBytes = bytes;
-        return std::nullopt;
     }
     if (!temporaryFile.writeAll(bytes)) {
         return droppedPage();

@@ -34,13 +34,13 @@ public:
 
     // Starts the page file `name` in `folder`: drops any page being written and creates a new,
     // empty temporary file in the folder, under a name no page file has; or, when `prepared`
-    // is open, takes it as the page: a file without a name on the folder's file system that
-    // already holds the page's bytes (WriteUnnamedFile), so that no temporary name is needed.
-    // The folder must stay open until the page is closed or dropped.
+    // is open, takes it as the page's file: an empty file without a name on the folder's file
+    // system (CreateUnnamedFile), made ahead, so that no temporary name is needed. The folder
+    // must stay open until the page is closed or dropped.
     virtual std::optional<FileError> openPageFile(const OpenFolder& folder, const QByteArray& name,
                                                   Descriptor prepared) = 0;
-    // Writes the whole page to the started page (a prepared page holds these bytes already);
-    // fails with 75 when none is started. A failed write drops the page.
+    // Writes the whole page to the started page; fails with 75 when none is started. A
+    // failed write drops the page.
     virtual std::optional<FileError> writePageFile(const QByteArray& bytes) = 0;
     // Ends the started page: closes its temporary file and gives it the page's name,
     // replacing a file of that name (a link itself, never what it points to). A failure

@@ -7,14 +7,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-Descriptor WriteUnnamedFile(int folder, QByteArrayView bytes) {
-    Descriptor file = Descriptor::open(folder, ".", O_WRONLY | O_TMPFILE, 0666);
-    if (file.isOpen() && !file.writeAll(bytes)) {
-        const int error = errno;
-        file.close();
-        errno = error;
-    }
-    return file;
+Descriptor CreateUnnamedFile(int folder) {
+    return Descriptor::open(folder, ".", O_WRONLY | O_TMPFILE, 0666);
 }
 
 // The descriptor is linked by itself (AT_EMPTY_PATH) where the system lets this user do so,

@@ -48,7 +48,7 @@ void PageReadAhead::readAll() {
         }
         PageAhead page{.page = assemble(index, folders), .file = {}};
         if (unnamedFiles) {
-            page.file = WriteUnnamedFile(output.descriptor(), page.page.bytes);
+            page.file = CreateUnnamedFile(output.descriptor());
             unnamedFiles = page.file.isOpen();
         }
         bool batchReady = index + 1 == inputs.pageNames.size();

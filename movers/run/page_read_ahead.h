@@ -15,7 +15,7 @@
 class FolderChain;
 
 // A page of a run assembled ahead of its writing and, where the file system allows, its file
-// already written without a name in the output folder, so that the run only names it.
+// already made without a name in the output folder, so that the run only fills and names it.
 struct PageAhead {
     MoverPage page;
     Descriptor file;
@@ -24,9 +24,9 @@ struct PageAhead {
 // A run's pages assembled ahead of their writing, on a thread of its own, so that reading the
 // old pages and writing the new ones go on at once: each page's title is read through the site
 // folder's descriptor, its folders opened by name and never through a link as the run's own
-// are, its page assembled and its file written without a name, in the run's order. A file that
-// cannot be written so (a file system without such files, a full disk) is left to the run,
-// which writes it and the pages after it the ordinary way and meets any failure at the page's
+// are, its page assembled and its file made without a name, in the run's order. A file that
+// cannot be made so (a file system without such files, no inode left) is left to the run,
+// which makes it and the files after it the ordinary way and meets any failure at the page's
 // turn. At most `ahead` pages wait, so the memory and the disk stay bounded whatever the
 // site's size. The run takes them in order, waiting for the next when it is not ready; each
 // side wakes the other once a quarter of the pages wait or half were taken, not for every

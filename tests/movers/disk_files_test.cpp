@@ -21,9 +21,9 @@ protected:
     OpenFolder openFolder(const QString& name) const { return OpenFolder::atPath(path(name)); }
 
     std::optional<FileError> error(int number) const { return FileError::fromNumber(number); }
-    // A file without a name holding `bytes`, made ahead as a run makes its pages, or none.
-    Descriptor preparedIf(bool prepared, const QByteArray& bytes) const {
-        return prepared ? WriteUnnamedFile(folder.descriptor(), bytes) : Descriptor();
+    // A file without a name, made ahead as a run makes its pages' files, or none.
+    Descriptor preparedIf(bool prepared) const {
+        return prepared ? CreateUnnamedFile(folder.descriptor()) : Descriptor();
     }
 
     QTemporaryDir dir;
@@ -58,7 +58,7 @@ TEST_F(DiskFilesTest, APageTakesItsNameOnlyOnceItIsComplete) {
     for (const bool prepared : {false, true}) {
         const QByteArray bytes = prepared ? "prepared\r\n" : "new\r\n";
         for (const char* name : {"page.htm", "link.htm", prepared ? "fresh.htm" : "new.htm"}) {
-            ASSERT_EQ(files.openPageFile(folder, name, preparedIf(prepared, bytes)), std::nullopt);
+            ASSERT_EQ(files.openPageFile(folder, name, preparedIf(prepared)), std::nullopt);
             ASSERT_EQ(files.writePageFile(bytes), std::nullopt);
             EXPECT_NE(ReadFile(path(name)), bytes) << name;
             ASSERT_EQ(files.closePageFile(), std::nullopt);
@@ -82,7 +82,7 @@ TEST_F(DiskFilesTest, APageThatCannotBeFinishedLeavesNothingBehind) {
     for (const bool prepared : {false, true}) {
         for (const auto& [pageFolder, name, number] : cases) {
             std::optional<FileError> failure =
-                files.openPageFile(pageFolder, name, preparedIf(prepared, "x"));
+                files.openPageFile(pageFolder, name, preparedIf(prepared));
             if (!failure) {
                 ASSERT_EQ(files.writePageFile("x"), std::nullopt);
                 failure = files.closePageFile();

@@ -272,10 +272,10 @@ TEST_F(MoverPagesTest, PagesReadAheadKeepTheirOrderAndAFailedReadItsTurn) {
     }
 }
 
-// The pages are written ahead of their turn where the file system allows; one that cannot be
-// (the disk full) is written again at its turn, where the failure is asked about, and Retry once
+// The pages' files are made ahead without a name where the file system allows: one that the
+// full disk cuts short is never named, the failure is asked about at its turn, and Retry once
 // room is made writes it and the rest whole, leaving nothing behind.
-TEST_F(MoverPagesTest, APageThatCannotBeWrittenAheadFailsAtItsTurnAndRetryWritesItWhole) {
+TEST_F(MoverPagesTest, APageTheFullDiskCutsShortIsAskedAboutAndRetryWritesItWhole) {
     for (const QString& name : tenPages()) {
         writeSitePage(name, "<title>" + name.toUtf8() + "</title>");
     }
