@@ -114,11 +114,11 @@ void addRunCases(std::vector<Case>& cases, const SiteData& data, int pages) {
     const std::string of = CountText(pages) + " pages";
     cases.push_back(runCase(
         "redirect pages, engine, " + of + " of 8 KB", site,
-        [site](Meter& m) { program::WriteRedirectPages(m, site); }, 1.15, makeSite));
+        [site](Meter& m) { program::WriteRedirectPages(m, site); }, 0.8, makeSite));
     cases.push_back(runCase(
         "redirect pages, main window, " + of + " of 8 KB", site,
-        [site, runConfig](Meter& m) { program::CreateMoversInMainWindow(m, site, runConfig); },
-        1.25, makeSite));
+        [site, runConfig](Meter& m) { program::CreateMoversInMainWindow(m, site, runConfig); }, 0.8,
+        makeSite));
     cases.push_back(runCase(
         "redirect pages, engine, " + of + ", a quarter 64-200 KB", mixed,
         [mixed](Meter& m) { program::WriteRedirectPages(m, mixed); }, 1.3,
