@@ -20,31 +20,6 @@ QStringList tenPages() {
     return names;
 }
 
-// Files of this process may grow to `bytes` only, until this goes: a disk that fills up, for
-// real, for this process alone. A write past it fails with EFBIG instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { lift(); }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-    void lift() {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-    }
-
-private:
-    rlimit saved{};
-    void (*previousHandler)(int) = nullptr;
-};
-
 } // namespace
 
 TEST_F(MoverPagesTest, TenRedirectPagesAreCountedFrom0To9AndWrittenOneEach) {
@@ -279,9 +254,17 @@ TEST_F(MoverPagesTest, APageTheFullDiskCutsShortIsAskedAboutAndRetryWritesItWhol
     for (const QString& name : tenPages()) {
         writeSitePage(name, "<title>" + name.toUtf8() + "</title>");
     }
-    FileSizeLimit full(64);
-    port.answer(Answer::Retry, [&full] { full.lift(); });
+    // The disk fills up for real, for this process alone: its files may grow to 64 bytes, and a
+    // write past that fails with EFBIG instead of ending the process, until room is made.
+    rlimit room{};
+    getrlimit(RLIMIT_FSIZE, &room);
+    rlimit full = room;
+    full.rlim_cur = 64;
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &full);
+    port.answer(Answer::Retry, [&room] { setrlimit(RLIMIT_FSIZE, &room); });
     run(RedirectPages(), inputs(tenPages()));
+    setrlimit(RLIMIT_FSIZE, &room);
 
     EXPECT_EQ(port.failures, QStringList({"Error 61: Disk full"}));
     EXPECT_EQ(port.events.last(), QStringLiteral("ended: completed, 10 written, 0 failed"));
