@@ -5,7 +5,7 @@
 
 // The mover file operations on the real disk, through the system's own calls relative to
 // the open folders' descriptors: per page one create, one write, one close and one rename, or
-// for a prepared page one link and one close.
+// for a page whose file was made ahead one write, one link and one close.
 class DiskFiles final : public MoverFiles {
 public:
     DiskFiles() = default;

@@ -23,8 +23,8 @@ template <typename Operation> auto notingSuccess(Operation operation, bool& succ
 
 } // namespace
 
-// The pages are assembled and their files written ahead on a thread of their own while the run
-// names them.
+// The pages are assembled and their files made ahead on a thread of their own while the run
+// writes and names them.
 MoverRun::Flow MoverRun::writePages(const MoverInputs& inputs) {
     const qsizetype count = inputs.pageNames.size();
     PageReadAhead pages(site, output, kind, inputs, addresses);
@@ -81,7 +81,7 @@ MoverRun::Flow MoverRun::openFoldersOf(const QString& relativePath) {
 // Open, write and close, each a step of its own. Retrying the write or the close
 // starts the file afresh, so a file is never written over a part of itself. A file whose
 // write failed is not closed but dropped, so it is left absent, never partial. A file
-// prepared with the page's bytes is taken by the first opening only.
+// made ahead for the page is taken by the first opening only.
 MoverRun::Flow MoverRun::writeFile(const OpenFolder& folder, const QString& path,
                                    const QByteArray& name, const QByteArray& bytes, bool& written,
                                    Descriptor prepared) {
