@@ -11,6 +11,7 @@
 #include <sstream>
 #include <utility>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -82,6 +83,20 @@ bool sameFiles(const std::string& one, const std::string& other) {
     }
     return files == std::size_t(std::distance(std::filesystem::directory_iterator(other),
                                               std::filesystem::directory_iterator()));
+}
+
+// Writes `folder`'s files out and drops them from memory, so that the next side neither
+// shares the disk with their writing nor waits for the kernel to reclaim the memory they
+// hold: outputs kept aside otherwise fill the memory after a few runs of 100,000 pages.
+void settle(const std::string& folder) {
+    sync();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const int file = entry.is_regular_file() ? open(entry.path().c_str(), O_RDONLY) : -1;
+        if (file >= 0) {
+            posix_fadvise(file, 0, 0, POSIX_FADV_DONTNEED);
+            close(file);
+        }
+    }
 }
 
 struct Figures {
@@ -211,6 +226,7 @@ void RunCases(const std::vector<Case>& cases, int rounds, const std::string& pro
         if (benchmark.prepare) {
             benchmark.prepare();
         }
+        sync(); // data just made is written out before any side is timed
         const auto aside = [&](int round, int side) {
             return asidePrefix + std::to_string(index) + "-" + std::to_string(round) + "-" +
                    std::to_string(side);
@@ -231,6 +247,7 @@ void RunCases(const std::vector<Case>& cases, int rounds, const std::string& pro
                                                 : benchmark.output;
                 if (!output.empty()) {
                     std::filesystem::rename(output, aside(round, side));
+                    settle(aside(round, side));
                 }
             }
             if (round == 0 && !benchmark.output.empty() && benchmark.referenceOutput.empty() &&

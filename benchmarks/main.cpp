@@ -75,8 +75,7 @@ int main(int argc, char** argv) {
               options.data},
              data.asideFolder() + "/" + std::to_string(getpid()) + "-");
     std::printf("Load average at the end %s\n", LoadAverage().c_str());
-    if (temporary) {
-        std::filesystem::remove_all(options.data);
-    }
+    // The outputs were kept aside so that nothing was deleted while a side was timed.
+    std::filesystem::remove_all(temporary ? options.data : data.asideFolder());
     return 0;
 }
